@@ -1,0 +1,3 @@
+#include "data/MapChoice.h"
+
+unsigned char mapChoice = 0;

@@ -1,0 +1,44 @@
+// Orvane: starts the Vexor Engine, runs the frame loop until the quit state,
+// then shuts the engine down. The game's singletons go at process exit.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "VXGraphics.h"
+#include "VXInput.h"
+#include "VXSystem.h"
+#include "shell/FrameLoop.h"
+#include "shell/GameStateManager.h"
+
+// Every file name the game uses is relative to the folder holding Resources/:
+// the executable's own folder in a build tree, ../share/orvane once installed.
+static void EnterResourceFolder() {
+  char exe[PATH_MAX];
+  ssize_t n = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
+  if (n <= 0) return;
+  exe[n] = '\0';
+  std::string dir(exe);
+  dir.erase(dir.find_last_of('/'));
+  const std::string candidates[] = {dir, dir + "/../share/orvane"};
+  for (const std::string& c : candidates) {
+    if (access((c + "/Resources").c_str(), R_OK) == 0 && chdir(c.c_str()) == 0) return;
+  }
+}
+
+int main() {
+  EnterResourceFolder();
+
+  VXSysInit(nullptr, 1, 960, 720, 0, 60, nullptr);
+  VXSysSetWindowTitle("Orvane");
+  VXSysReset();
+  VXGfxSetBackgroundColor(0.0f, 0.0f, 0.0f);
+  GameStateManager::GetInstance().nextState = STATE_LOGO;
+  VXToogleFullScreen(true);
+
+  while (!FrameLoopShouldQuit()) FrameLoopRunFrame();
+
+  VXSysExit();
+  return 0;
+}

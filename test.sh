@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds Orvane and runs every test (installing what it needs).
+#   ./test.sh             the normal build and the whole suite
+#   ./test.sh --sanitize  the same under AddressSanitizer and UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=normal
+case "${1:-}" in
+  --sanitize) mode=sanitize ;;
+  "") ;;
+  *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+esac
+
+tools/deps.sh test
+jobs=$(nproc)
+
+dir=build
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_WERROR=ON)
+if [ "$mode" = sanitize ]; then
+  dir=build-sanitize
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_WERROR=ON -DORVANE_BENCH=OFF)
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+  export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+
+cmake -S . -B "$dir" "${flags[@]}" >/dev/null
+cmake --build "$dir" -j"$jobs"
+
+# Tests that open a window get a virtual X server with Mesa's software renderer;
+# tests that play sound get SDL's silent driver unless they choose another.
+export LIBGL_ALWAYS_SOFTWARE=1
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+xvfb-run -a -s "-screen 0 1920x1080x24" \
+  ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 600

@@ -1,0 +1,53 @@
+// The game state manager: owns the running screen and carries out restart and
+// switch requests at the start of a frame, then runs the screen.
+#include "shell/GameStateManager.h"
+
+GameStateManager& GameStateManager::GetInstance() {
+  static GameStateManager instance;
+  return instance;
+}
+
+GameStateManager::GameStateManager()
+    : currentLevel(nullptr), nextState(STATE_LOGO), currentState(-1), factory(CreateStateObject) {}
+
+// By process exit the quit path has already deleted the last screen.
+GameStateManager::~GameStateManager() {
+  currentLevel = nullptr;
+}
+
+void GameStateManager::SetFactory(StateFactory newFactory) {
+  factory = newFactory ? newFactory : CreateStateObject;
+}
+
+void GameStateManager::Update() {
+  // A restart keeps the object and its loaded assets.
+  if (nextState == STATE_RESTART && currentLevel) {
+    currentLevel->Free();
+    currentLevel->Initialize();
+    nextState = currentState;
+  }
+
+  if (nextState != currentState) {
+    // The target is fixed here: a screen that asks again while entering gets
+    // its request carried out next frame instead of renaming itself.
+    const int target = nextState;
+    if (currentLevel) {
+      currentLevel->Free();
+      currentLevel->Unload();
+      delete currentLevel;
+      currentLevel = nullptr;
+    }
+    // Only the screen ids make an object; restart and quit make none.
+    if (target >= STATE_LOGO && target <= STATE_OPTIONS) currentLevel = factory(target);
+    if (currentLevel) {
+      currentLevel->Load();
+      currentLevel->Initialize();
+    }
+    currentState = target;
+  }
+
+  if (currentLevel) {
+    currentLevel->Update();
+    currentLevel->Draw();
+  }
+}

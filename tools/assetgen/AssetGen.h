@@ -21,6 +21,10 @@ struct Picture {
 void AddSpritePictures(std::vector<Picture>& out);  // Map, Monster, Tower, Bullet, GUI, small Misc
 void AddScreenPictures(std::vector<Picture>& out);  // Background, Title, Button, large Misc
 
+// The repository's Resources/ folder (the data files: maps, layout), for
+// pictures drawn from the game's data.
+const std::string& SourceResourcesDir();
+
 // ---- Sounds ----
 // Writes the ten Ogg Vorbis files under outDir/Sound/.
 void WriteSounds(const std::string& outDir);

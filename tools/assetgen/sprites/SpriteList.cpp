@@ -1,0 +1,37 @@
+// The sprite pictures: map tiles, monsters, towers, bullets, interface strips and markers.
+#include "AssetGen.h"
+
+static void Placeholder(cairo_t* cr, int w, int h) {
+  cairo_set_source_rgba(cr, 0.5, 0.6, 0.7, 1.0);
+  cairo_rectangle(cr, 0, 0, w, h);
+  cairo_fill(cr);
+}
+
+void AddSpritePictures(std::vector<Picture>& out) {
+  const char* seasons[] = {"Spring", "Summer", "Autumn", "Winter"};
+  out.push_back({"Map/Tile.jpg", 120, 120, Placeholder});
+  for (const char* s : seasons) {
+    out.push_back({std::string("Map/") + s + "Grass.png", 120, 120, Placeholder});
+    out.push_back({std::string("Map/") + s + "Rock.png", 120, 120, Placeholder});
+    out.push_back({std::string("Tower/") + s + "Tower.png", 120, 120, Placeholder});
+    out.push_back({std::string("Tower/") + s + "Tower2.png", 120, 120, Placeholder});
+    out.push_back({std::string("Tower/") + s + "Tower3.png", 120, 120, Placeholder});
+  }
+  const char* monsters[] = {"Bee",     "Butterfly", "Camel",    "Cow", "Ice",
+                            "Penguin", "Seal",      "Squirrel", "Tea", "Woodpecker"};
+  for (const char* m : monsters) {
+    out.push_back({std::string("Monster/") + m + ".png", 96, 96, Placeholder});
+    out.push_back({std::string("Monster/") + m + "Half.png", 96, 96, Placeholder});
+  }
+  out.push_back({"Bullet/Flower.png", 64, 64, Placeholder});
+  out.push_back({"Bullet/Sunbeam.png", 64, 64, Placeholder});
+  out.push_back({"Bullet/Gust.png", 64, 64, Placeholder});
+  out.push_back({"Bullet/Snowball.png", 256, 256, Placeholder});
+  out.push_back({"GUI/HeaderGUI.png", 1920, 60, Placeholder});
+  out.push_back({"GUI/BottomGUI.png", 1920, 120, Placeholder});
+  const char* misc[] = {"GreenTile", "RedTile", "Upgrade1", "Upgrade2", "Sell1", "Sell2", "Sell3", "Warning"};
+  for (const char* m : misc) out.push_back({std::string("Misc/") + m + ".png", 120, 120, Placeholder});
+  out.push_back({"Misc/GHP.png", 32, 32, Placeholder});
+  out.push_back({"Misc/RHP.png", 32, 32, Placeholder});
+  out.push_back({"Misc/Smoke.png", 64, 64, Placeholder});
+}

@@ -14,6 +14,7 @@ enum {
   AUDIO_ERR_FORMAT = 5,          // the file exists but does not decode
   AUDIO_ERR_CHANNEL_ALLOC = 6,   // no free channel
   AUDIO_ERR_CHANNEL_STOLEN = 7,  // the channel has been reused for another sound
+  AUDIO_ERR_INVALID_PARAM = 8,   // a channel count or index out of range, a null out-pointer
 };
 
 // Modes of a sound.
@@ -25,6 +26,14 @@ struct AudioSystem;
 struct AudioSound;
 struct AudioChannel;
 
+// Streams play on the mixer's single music voice: a stream started while
+// another plays replaces it, and the older stream's channel then answers
+// AUDIO_ERR_CHANNEL_STOLEN. Samples play on the system's channels.
+// Channel handles are tokens (slot and play count), never dereferenced, so a
+// handle whose channel has since been reused answers AUDIO_ERR_CHANNEL_STOLEN.
+// Only one system can be started at a time (the device is the process's).
+// On failure the out-pointers are left as they were.
+
 // ---- System ----
 AudioResult AudioSystemCreate(AudioSystem** ppSystem);
 AudioResult AudioSystemInit(AudioSystem* pSystem, int maxChannels, unsigned flags);
@@ -34,6 +43,7 @@ AudioResult AudioSystemCreateSound(AudioSystem* pSystem, const char* pFileName, 
 AudioResult AudioSystemPlaySound(AudioSystem* pSystem, int channelIndex, AudioSound* pSound, bool paused,
                                  AudioChannel** ppChannel);
 AudioResult AudioSystemUpdate(AudioSystem* pSystem);
+// Closes the device and releases every sound the system still holds.
 AudioResult AudioSystemRelease(AudioSystem* pSystem);
 
 // ---- Sounds ----

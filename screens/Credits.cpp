@@ -1,0 +1,31 @@
+// The credits. Its back button sits where the other menus have theirs, not
+// where the help pages do.
+#include "screens/Credits.h"
+
+#include "resources/ResourceManager.h"
+#include "resources/SoundManager.h"
+#include "screens/ScreenKit.h"
+#include "shell/GameStateManager.h"
+
+namespace {
+const ScreenBox kBack = {95, 210, 555, 600};
+}  // namespace
+
+void Credits::Update() {
+  int x = 0, y = 0;
+  ScreenBeginUpdate(true, &x, &y);
+  if (ScreenClicked() && ScreenBoxHolds(kBack, x, y)) GameStateManager::GetInstance().nextState = STATE_MAINMENU;
+}
+
+void Credits::Draw() {
+  int x = 0, y = 0;
+  ScreenBeginDraw(&x, &y);
+  ResourceManager* res = ResourceManager::GetInstance();
+  ScreenDrawElement(res->GetBackground(BG_CREDITS), res->GetMesh(MESH_MENU), 0, 0);
+  ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -330,
+                   -220, kBack, x, y, false);
+}
+
+void Credits::Free() {
+  ScreenPlaySound(SOUND_BUTTON_CLICK);
+}

@@ -1,0 +1,39 @@
+// The controls page. The menu music goes on throughout the help pages.
+#include "screens/Help.h"
+
+#include "resources/ResourceManager.h"
+#include "resources/SoundManager.h"
+#include "screens/ScreenKit.h"
+#include "shell/GameStateManager.h"
+
+namespace {
+const ScreenBox kBack = {70, 190, 575, 635};
+const ScreenBox kNext = {770, 890, 575, 635};
+}  // namespace
+
+void Help::Update() {
+  int x = 0, y = 0;
+  ScreenBeginUpdate(true, &x, &y);
+  if (!ScreenClicked()) return;
+  GameStateManager& states = GameStateManager::GetInstance();
+  if (ScreenBoxHolds(kBack, x, y)) {
+    states.nextState = STATE_MAINMENU;
+  } else if (ScreenBoxHolds(kNext, x, y)) {
+    states.nextState = STATE_HELP2;
+  }
+}
+
+void Help::Draw() {
+  int x = 0, y = 0;
+  ScreenBeginDraw(&x, &y);
+  ResourceManager* res = ResourceManager::GetInstance();
+  ScreenDrawElement(res->GetBackground(BG_HELP_CONTROLS), res->GetMesh(MESH_MENU), 0, 0);
+  ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -350,
+                   -250, kBack, x, y, false);
+  ScreenDrawButton(res->GetButton(BTN_NEXT), res->GetButton(BTN_NEXT_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), 350, -250,
+                   kNext, x, y, false);
+}
+
+void Help::Free() {
+  ScreenPlaySound(SOUND_BUTTON_CLICK);
+}

@@ -1,0 +1,46 @@
+// The opening logo. Its first frame creates the sound manager (Update) and the
+// resource manager (Draw), so every sound, picture and mesh loads here.
+#include "screens/Logo.h"
+
+#include "VXFrameRateController.h"
+#include "VXGraphics.h"
+#include "resources/ResourceManager.h"
+#include "resources/SoundManager.h"
+#include "shell/GameStateManager.h"
+
+void Logo::Load() {
+  timer = 3.0f;
+  alpha = 0.0f;
+  fadedIn = false;
+}
+
+void Logo::Update() {
+  SoundManager::GetInstance()->Update();
+  VXGfxSetCamPosition(0.0f, 0.0f);
+  float dt = float(gVXFrameTime);
+  if (fadedIn) {
+    // timer starts past the hold, so the fade-out begins at once.
+    timer += dt;
+    if (timer > 2.0f) {
+      alpha -= dt;
+      if (0.0f >= alpha) GameStateManager::GetInstance().nextState = STATE_TEAMNAME;
+    }
+  } else {
+    alpha += dt * 0.25f;
+    if (alpha >= 1.0f) {
+      alpha = 1.0f;
+      fadedIn = true;
+    }
+  }
+}
+
+void Logo::Draw() {
+  ResourceManager* resources = ResourceManager::GetInstance();
+  VXGfxSetBlendMode(VX_BLEND_ALPHA);
+  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+  VXGfxSetTransparency(alpha);
+  VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
+  VXGfxSetPosition(0.0f, 0.0f);
+  VXGfxTextureSet(resources->GetMiscTexture(MISC_LOGO), 0.0f, 0.0f);
+  VXGfxMeshDraw(resources->GetMesh(MESH_LOGO), VX_DRAW_TRIANGLES);
+}

@@ -1,0 +1,55 @@
+// The defeat screen. Its sound is an effect played once; the quit area has no button drawn.
+#include "screens/LoseLevel.h"
+
+#include "resources/ResourceManager.h"
+#include "resources/SoundManager.h"
+#include "screens/ScreenKit.h"
+#include "shell/GameStateManager.h"
+
+namespace {
+// Tested in this order; the level entered again keeps the map chosen last.
+const int kDrawnButtons = 3;  // the quit area has no button drawn
+const ScreenBox kButtons[] = {
+    {360, 600, 300, 350},
+    {350, 615, 370, 430},
+    {310, 655, 455, 500},
+    {355, 605, 535, 585},
+};
+const int kTargets[] = {STATE_LEVEL, STATE_MAPSELECT, STATE_MAINMENU, STATE_QUIT};
+const int kFaces[kDrawnButtons] = {BTN_TRYAGAIN, BTN_MAPSELECT, BTN_RETURNTOMENU};
+const float kButtonY[kDrawnButtons] = {40, -40, -120};
+}  // namespace
+
+void LoseLevel::Initialize() {
+  ScreenPlaySound(SOUND_LOSE_BG);
+}
+
+void LoseLevel::Update() {
+  int x = 0, y = 0;
+  ScreenBeginUpdate(false, &x, &y);
+  if (!ScreenClicked()) return;
+  for (int b = 0; b < int(sizeof(kButtons) / sizeof(kButtons[0])); ++b) {
+    if (ScreenBoxHolds(kButtons[b], x, y)) {
+      GameStateManager::GetInstance().nextState = kTargets[b];
+      return;
+    }
+  }
+}
+
+void LoseLevel::Draw() {
+  int x = 0, y = 0;
+  ScreenBeginDraw(&x, &y);
+  ResourceManager* res = ResourceManager::GetInstance();
+  ScreenDrawElement(res->GetBackground(BG_LOSE), res->GetMesh(MESH_MENU), 0, 0);
+  ScreenDrawElement(res->GetTitle(TITLE_DEFEAT), res->GetMesh(MESH_TITLE), 0, 200);
+  for (int b = 0; b < kDrawnButtons; ++b) {
+    ScreenDrawButton(res->GetButton(kFaces[b]), res->GetButton(kFaces[b] + 1), res->GetMesh(MESH_BUTTONS), 0,
+                     kButtonY[b], kButtons[b], x, y, true);
+  }
+}
+
+// The screen's music or sound stops before the next screen starts its own.
+void LoseLevel::Free() {
+  SoundManager::GetInstance()->Stop();
+  ScreenPlaySound(SOUND_BUTTON_CLICK);
+}

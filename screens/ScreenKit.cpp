@@ -1,0 +1,53 @@
+// The shared pieces of the menu screens' Update and Draw.
+#include "screens/ScreenKit.h"
+
+#include "VXInput.h"
+#include "VXMath.h"
+#include "resources/SoundManager.h"
+
+bool ScreenBoxHolds(const ScreenBox& box, int x, int y) {
+  return box.left <= x && x <= box.right && box.top <= y && y <= box.bottom;
+}
+
+bool ScreenClicked() {
+  return VXInputCheckTriggered(VX_KEY_LBUTTON);
+}
+
+void ScreenBeginUpdate(bool updateSound, int* pX, int* pY) {
+  if (updateSound) SoundManager::GetInstance()->Update();
+  VXGfxSetCamPosition(0.0f, 0.0f);
+  VXInputGetCursorPosition(pX, pY);
+}
+
+void ScreenBeginDraw(int* pX, int* pY) {
+  VXInputGetCursorPosition(pX, pY);
+  VXGfxSetBlendMode(VX_BLEND_ALPHA);
+  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+  VXGfxSetTransparency(1.0f);
+  VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void ScreenDrawElement(VXGfxTexture* texture, VXGfxVertexList* mesh, float x, float y, bool enlarge) {
+  VXGfxSetPosition(x, y);
+  if (enlarge) {
+    // Translation on the left, so the picture grows about its own centre.
+    VXMtx33 trans, scale, world;
+    VXMtx33Trans(&trans, x, y);
+    VXMtx33Scale(&scale, 1.1f, 1.1f);
+    VXMtx33Concat(&world, &trans, &scale);
+    VXGfxSetTransform(&world);
+  }
+  VXGfxTextureSet(texture, 0.0f, 0.0f);
+  VXGfxMeshDraw(mesh, VX_DRAW_TRIANGLES);
+}
+
+void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexList* mesh, float x, float y,
+                      const ScreenBox& hoverBox, int cursorX, int cursorY, bool enlargeOnHover) {
+  bool hover = ScreenBoxHolds(hoverBox, cursorX, cursorY);
+  ScreenDrawElement(hover ? hoverFace : face, mesh, x, y, hover && enlargeOnHover);
+}
+
+void ScreenPlaySound(int soundId) {
+  SoundManager* sound = SoundManager::GetInstance();
+  sound->Play(sound->GetSound(soundId));
+}

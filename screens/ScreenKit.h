@@ -1,0 +1,32 @@
+// The pattern every menu screen follows: inclusive click boxes in cursor
+// pixels, elements drawn at world positions, hover faces and enlargement.
+#pragma once
+#include "VXGraphics.h"
+
+// x a to b, y c to d, both ends included; cursor pixels, y downwards.
+struct ScreenBox {
+  int left, right, top, bottom;
+};
+
+bool ScreenBoxHolds(const ScreenBox& box, int x, int y);
+
+// The left mouse button went down this frame.
+bool ScreenClicked();
+
+// Start of a screen's Update: the sound library's update where the screen wants
+// it, the camera to the origin; returns the cursor through pX, pY.
+void ScreenBeginUpdate(bool updateSound, int* pX, int* pY);
+
+// Start of a screen's Draw: the cursor, then alpha blending, the texture
+// program, full opacity and a white tint.
+void ScreenBeginDraw(int* pX, int* pY);
+
+// One picture on a mesh at world (x, y); enlarged by 10 % about its centre when asked.
+void ScreenDrawElement(VXGfxTexture* texture, VXGfxVertexList* mesh, float x, float y, bool enlarge = false);
+
+// A button: the hover face while the box holds the cursor, enlarged then if the screen says so.
+void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexList* mesh, float x, float y,
+                      const ScreenBox& hoverBox, int cursorX, int cursorY, bool enlargeOnHover);
+
+// Plays one of the sound manager's sounds by id (muted while sound is off).
+void ScreenPlaySound(int soundId);

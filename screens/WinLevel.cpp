@@ -1,0 +1,54 @@
+// The victory screen. Its music loops until the screen is left.
+#include "screens/WinLevel.h"
+
+#include "resources/ResourceManager.h"
+#include "resources/SoundManager.h"
+#include "screens/ScreenKit.h"
+#include "shell/GameStateManager.h"
+
+namespace {
+// Tested in this order; the level entered again keeps the map chosen last.
+const int kDrawnButtons = 3;  // again, map select, return to menu
+const ScreenBox kButtons[] = {
+    {360, 600, 290, 350},
+    {350, 615, 370, 430},
+    {310, 655, 455, 500},
+};
+const int kTargets[] = {STATE_LEVEL, STATE_MAPSELECT, STATE_MAINMENU};
+const int kFaces[kDrawnButtons] = {BTN_PLAYAGAIN, BTN_MAPSELECT, BTN_RETURNTOMENU};
+const float kButtonY[kDrawnButtons] = {40, -40, -120};
+}  // namespace
+
+void WinLevel::Initialize() {
+  ScreenPlaySound(SOUND_WIN_BG);
+}
+
+void WinLevel::Update() {
+  int x = 0, y = 0;
+  ScreenBeginUpdate(false, &x, &y);
+  if (!ScreenClicked()) return;
+  for (int b = 0; b < int(sizeof(kButtons) / sizeof(kButtons[0])); ++b) {
+    if (ScreenBoxHolds(kButtons[b], x, y)) {
+      GameStateManager::GetInstance().nextState = kTargets[b];
+      return;
+    }
+  }
+}
+
+void WinLevel::Draw() {
+  int x = 0, y = 0;
+  ScreenBeginDraw(&x, &y);
+  ResourceManager* res = ResourceManager::GetInstance();
+  ScreenDrawElement(res->GetBackground(BG_WIN), res->GetMesh(MESH_MENU), 0, 0);
+  ScreenDrawElement(res->GetTitle(TITLE_VICTORY), res->GetMesh(MESH_TITLE), 0, 200);
+  for (int b = 0; b < kDrawnButtons; ++b) {
+    ScreenDrawButton(res->GetButton(kFaces[b]), res->GetButton(kFaces[b] + 1), res->GetMesh(MESH_BUTTONS), 0,
+                     kButtonY[b], kButtons[b], x, y, true);
+  }
+}
+
+// The screen's music or sound stops before the next screen starts its own.
+void WinLevel::Free() {
+  SoundManager::GetInstance()->Stop();
+  ScreenPlaySound(SOUND_BUTTON_CLICK);
+}

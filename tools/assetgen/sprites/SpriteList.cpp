@@ -1,5 +1,5 @@
 // The sprite pictures: map tiles, monsters, towers, bullets, interface strips and markers.
-#include "AssetGen.h"
+#include "SpriteArt.h"
 
 static void Placeholder(cairo_t* cr, int w, int h) {
   cairo_set_source_rgba(cr, 0.5, 0.6, 0.7, 1.0);
@@ -9,10 +9,8 @@ static void Placeholder(cairo_t* cr, int w, int h) {
 
 void AddSpritePictures(std::vector<Picture>& out) {
   const char* seasons[] = {"Spring", "Summer", "Autumn", "Winter"};
-  out.push_back({"Map/Tile.jpg", 120, 120, Placeholder});
+  sprites::AddMapPictures(out);
   for (const char* s : seasons) {
-    out.push_back({std::string("Map/") + s + "Grass.png", 120, 120, Placeholder});
-    out.push_back({std::string("Map/") + s + "Rock.png", 120, 120, Placeholder});
     out.push_back({std::string("Tower/") + s + "Tower.png", 120, 120, Placeholder});
     out.push_back({std::string("Tower/") + s + "Tower2.png", 120, 120, Placeholder});
     out.push_back({std::string("Tower/") + s + "Tower3.png", 120, 120, Placeholder});

@@ -1,0 +1,201 @@
+// The sound layer: results for bad handles, a device that will not open,
+// files that are missing or broken, channel reuse and the single music voice.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "audio/Audio.h"
+
+namespace {
+// A mono 16-bit sine of the given length, as a WAV file.
+std::string WriteTone(const std::string& name, int milliseconds) {
+  std::string path = ::testing::TempDir() + name;
+  const int rate = 22050;
+  const uint32_t frames = uint32_t(rate * milliseconds / 1000);
+  FILE* f = std::fopen(path.c_str(), "wb");
+  auto u32 = [f](uint32_t v) { std::fwrite(&v, 4, 1, f); };
+  auto u16 = [f](uint16_t v) { std::fwrite(&v, 2, 1, f); };
+  std::fwrite("RIFF", 1, 4, f);
+  u32(36 + frames * 2);
+  std::fwrite("WAVEfmt ", 1, 8, f);
+  u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+  std::fwrite("data", 1, 4, f);
+  u32(frames * 2);
+  for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(int16_t(8000 * std::sin(i * 0.1))));
+  std::fclose(f);
+  return path;
+}
+
+std::string WriteGarbage(const std::string& name) {
+  std::string path = ::testing::TempDir() + name;
+  FILE* f = std::fopen(path.c_str(), "wb");
+  std::fputs("this is not a sound file at all, just some text", f);
+  std::fclose(f);
+  return path;
+}
+
+bool Playing(AudioChannel* channel) {
+  bool playing = false;
+  EXPECT_EQ(AUDIO_OK, AudioChannelIsPlaying(channel, &playing));
+  return playing;
+}
+
+// Polls until the channel has stopped, for up to two seconds.
+bool StopsWithin2s(AudioChannel* channel) {
+  for (int i = 0; i < 200; ++i) {
+    if (!Playing(channel)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+class AudioSystemStarted : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(AUDIO_OK, AudioSystemCreate(&system));
+    ASSERT_EQ(AUDIO_OK, AudioSystemInit(system, channels, 0));
+  }
+  void TearDown() override { EXPECT_EQ(AUDIO_OK, AudioSystemRelease(system)); }
+  AudioSystem* system = nullptr;
+  int channels = 32;
+};
+
+class AudioOneChannel : public AudioSystemStarted {
+ protected:
+  AudioOneChannel() { channels = 1; }
+};
+}  // namespace
+
+TEST(AudioHandles, EveryCallOnANullHandleAnswersNonZero) {
+  AudioChannel* channel = nullptr;
+  AudioSound* sound = nullptr;
+  bool playing = false;
+  EXPECT_NE(AUDIO_OK, AudioSystemInit(nullptr, 32, 0));
+  EXPECT_NE(AUDIO_OK, AudioSystemCreateStream(nullptr, "x.ogg", AUDIO_HARDWARE, &sound));
+  EXPECT_NE(AUDIO_OK, AudioSystemCreateSound(nullptr, "x.ogg", AUDIO_HARDWARE, &sound));
+  EXPECT_NE(AUDIO_OK, AudioSystemPlaySound(nullptr, -1, nullptr, false, &channel));
+  EXPECT_NE(AUDIO_OK, AudioSystemUpdate(nullptr));
+  EXPECT_NE(AUDIO_OK, AudioSystemRelease(nullptr));
+  EXPECT_NE(AUDIO_OK, AudioSoundSetMode(nullptr, AUDIO_LOOP_NORMAL));
+  EXPECT_NE(AUDIO_OK, AudioSoundRelease(nullptr));
+  EXPECT_NE(AUDIO_OK, AudioChannelStop(nullptr));
+  EXPECT_NE(AUDIO_OK, AudioChannelSetVolume(nullptr, 0.5f));
+  EXPECT_NE(AUDIO_OK, AudioChannelIsPlaying(nullptr, &playing));
+  EXPECT_EQ(nullptr, sound);
+  EXPECT_EQ(nullptr, channel);
+}
+
+TEST(AudioHandles, ASystemWhoseDeviceWillNotOpenRunsSilent) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  AudioSystem* system = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreate(&system));
+  EXPECT_EQ(AUDIO_ERR_INIT, AudioSystemInit(system, 32, 0));
+
+  std::string tone = WriteTone("silent.wav", 50);
+  AudioSound* sound = nullptr;
+  EXPECT_EQ(AUDIO_ERR_NOT_INITIALIZED, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(AUDIO_ERR_NOT_INITIALIZED, AudioSystemCreateStream(system, tone.c_str(), AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(nullptr, sound);
+  AudioChannel* channel = nullptr;
+  EXPECT_NE(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &channel));
+  EXPECT_EQ(nullptr, channel);
+  EXPECT_EQ(AUDIO_ERR_NOT_INITIALIZED, AudioSystemUpdate(system));
+  EXPECT_EQ(AUDIO_OK, AudioSystemRelease(system));
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+TEST_F(AudioSystemStarted, MissingAndBrokenFilesAreToldApartAndLeaveNoSound) {
+  AudioSound* sound = nullptr;
+  EXPECT_EQ(AUDIO_ERR_FILE_NOT_FOUND, AudioSystemCreateSound(system, "no/such/file.ogg", AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(AUDIO_ERR_FILE_NOT_FOUND, AudioSystemCreateStream(system, "no/such/file.ogg", AUDIO_HARDWARE, &sound));
+  std::string garbage = WriteGarbage("garbage.ogg");
+  EXPECT_EQ(AUDIO_ERR_FORMAT, AudioSystemCreateSound(system, garbage.c_str(), AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(AUDIO_ERR_FORMAT, AudioSystemCreateStream(system, garbage.c_str(), AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(nullptr, sound);
+}
+
+TEST_F(AudioSystemStarted, ASecondSystemCannotStartWhileOneRuns) {
+  AudioSystem* second = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreate(&second));
+  EXPECT_EQ(AUDIO_ERR_INIT, AudioSystemInit(second, 32, 0));
+  EXPECT_EQ(AUDIO_ERR_INIT, AudioSystemInit(system, 32, 0));
+  EXPECT_EQ(AUDIO_OK, AudioSystemRelease(second));
+}
+
+TEST_F(AudioSystemStarted, ASampleWithoutLoopEndsWhileALoopedOneGoesOn) {
+  std::string tone = WriteTone("short.wav", 40);
+  AudioSound* once = nullptr;
+  AudioSound* looped = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &once));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &looped));
+  ASSERT_EQ(AUDIO_OK, AudioSoundSetMode(looped, AUDIO_LOOP_NORMAL));
+
+  AudioChannel* a = nullptr;
+  AudioChannel* b = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, once, false, &a));
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, looped, false, &b));
+  EXPECT_NE(a, b);
+  EXPECT_TRUE(StopsWithin2s(a));
+  EXPECT_TRUE(Playing(b));
+  EXPECT_EQ(AUDIO_OK, AudioChannelSetVolume(b, 0.5f));
+  EXPECT_EQ(AUDIO_OK, AudioChannelStop(b));
+  EXPECT_FALSE(Playing(b));
+  EXPECT_EQ(AUDIO_OK, AudioSystemUpdate(system));
+  EXPECT_EQ(AUDIO_OK, AudioSoundRelease(once));
+  EXPECT_EQ(AUDIO_OK, AudioSoundRelease(looped));
+}
+
+TEST_F(AudioOneChannel, AStaleChannelHandleNeverTouchesTheSoundThatReusedItsChannel) {
+  std::string tone = WriteTone("loop.wav", 40);
+  AudioSound* sound = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_LOOP_NORMAL, &sound));
+  AudioChannel* first = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &first));
+
+  AudioChannel* none = nullptr;
+  EXPECT_EQ(AUDIO_ERR_CHANNEL_ALLOC, AudioSystemPlaySound(system, -1, sound, false, &none));
+  EXPECT_EQ(nullptr, none);
+
+  ASSERT_EQ(AUDIO_OK, AudioChannelStop(first));
+  AudioChannel* second = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &second));
+  EXPECT_EQ(AUDIO_ERR_CHANNEL_STOLEN, AudioChannelStop(first));
+  EXPECT_EQ(AUDIO_ERR_CHANNEL_STOLEN, AudioChannelSetVolume(first, 0.0f));
+  EXPECT_TRUE(Playing(second));
+}
+
+TEST_F(AudioSystemStarted, AStreamStartedWhileAnotherPlaysTakesOverTheMusicVoice) {
+  std::string tone = WriteTone("stream.wav", 500);
+  AudioSound* one = nullptr;
+  AudioSound* two = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateStream(system, tone.c_str(), AUDIO_LOOP_NORMAL, &one));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateStream(system, tone.c_str(), AUDIO_LOOP_NORMAL, &two));
+  AudioChannel* first = nullptr;
+  AudioChannel* second = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, one, false, &first));
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, two, false, &second));
+  bool playing = false;
+  EXPECT_EQ(AUDIO_ERR_CHANNEL_STOLEN, AudioChannelIsPlaying(first, &playing));
+  EXPECT_TRUE(Playing(second));
+  // Releasing the playing stream silences the voice; its handle is then stale.
+  EXPECT_EQ(AUDIO_OK, AudioSoundRelease(two));
+  EXPECT_NE(AUDIO_OK, AudioChannelStop(second));
+}
+
+TEST_F(AudioSystemStarted, ChannelHandlesOfAReleasedSystemAreRefused) {
+  std::string tone = WriteTone("gone.wav", 200);
+  AudioSound* sound = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &sound));
+  AudioChannel* channel = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &channel));
+  EXPECT_EQ(AUDIO_OK, AudioSystemRelease(system));  // releases the sound too
+  EXPECT_NE(AUDIO_OK, AudioChannelStop(channel));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreate(&system));  // for TearDown
+}

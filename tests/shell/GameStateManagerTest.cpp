@@ -1,0 +1,189 @@
+// The game state manager's life-cycle order, restart, and request rules,
+// checked with screens that record every call.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/GameStateManager.h"
+
+namespace {
+
+std::vector<std::string> gCalls;
+int gAskInUpdate = -1;      // a screen writes this into nextState during its Update
+int gAskInInitialize = -1;  // ... or during its Initialize
+
+class RecordingScreen : public BaseLevel {
+ public:
+  explicit RecordingScreen(int id) : id_(id) { Log("create"); }
+  ~RecordingScreen() override { Log("delete"); }
+  void Load() override { Log("Load"); }
+  void Initialize() override {
+    Log("Initialize");
+    if (gAskInInitialize >= 0) GameStateManager::GetInstance().nextState = gAskInInitialize;
+    gAskInInitialize = -1;
+  }
+  void Update() override {
+    Log("Update");
+    if (gAskInUpdate >= 0) GameStateManager::GetInstance().nextState = gAskInUpdate;
+    gAskInUpdate = -1;
+  }
+  void Draw() override { Log("Draw"); }
+  void Free() override { Log("Free"); }
+  void Unload() override { Log("Unload"); }
+
+ private:
+  void Log(const char* what) { gCalls.push_back(std::string(what) + " " + std::to_string(id_)); }
+  int id_;
+};
+
+BaseLevel* RecordingFactory(int id) {
+  gCalls.push_back("factory " + std::to_string(id));
+  return new RecordingScreen(id);
+}
+
+using Calls = std::vector<std::string>;
+
+}  // namespace
+
+class StateManager : public testing::Test {
+ protected:
+  void SetUp() override {
+    gsm.SetFactory(RecordingFactory);
+    ToFreshManager();
+  }
+  void TearDown() override {
+    ToFreshManager();
+    gsm.SetFactory(nullptr);
+  }
+
+  // Quits whatever runs, then looks like the manager before its first frame.
+  void ToFreshManager() {
+    gsm.nextState = STATE_QUIT;
+    gsm.Update();
+    gsm.nextState = STATE_LOGO;
+    gsm.currentState = -1;
+    gAskInUpdate = gAskInInitialize = -1;
+    gCalls.clear();
+  }
+
+  void Enter(int id) {
+    gsm.nextState = id;
+    gsm.Update();
+    gCalls.clear();
+  }
+
+  GameStateManager& gsm = GameStateManager::GetInstance();
+};
+
+TEST_F(StateManager, FirstFrameEntersTheLogoAndRunsItInTheSameFrame) {
+  EXPECT_EQ(&gsm, &GameStateManager::GetInstance());
+  gsm.Update();
+  EXPECT_EQ((Calls{"factory 0", "create 0", "Load 0", "Initialize 0", "Update 0", "Draw 0"}), gCalls);
+  EXPECT_EQ(STATE_LOGO, gsm.currentState);
+  ASSERT_NE(nullptr, gsm.currentLevel);
+}
+
+TEST_F(StateManager, LeavingFreesUnloadsAndDeletesBeforeEnteringTheNext) {
+  Enter(STATE_MAINMENU);
+  gsm.nextState = STATE_MAPSELECT;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Free 2", "Unload 2", "delete 2", "factory 3", "create 3", "Load 3", "Initialize 3", "Update 3",
+                   "Draw 3"}),
+            gCalls);
+  EXPECT_EQ(STATE_MAPSELECT, gsm.currentState);
+  EXPECT_EQ(STATE_MAPSELECT, gsm.nextState);
+}
+
+TEST_F(StateManager, RestartKeepsTheSameObjectWithoutLoadOrUnload) {
+  Enter(STATE_LEVEL);
+  BaseLevel* level = gsm.currentLevel;
+  gsm.nextState = STATE_RESTART;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Free 4", "Initialize 4", "Update 4", "Draw 4"}), gCalls);
+  EXPECT_EQ(level, gsm.currentLevel);
+  EXPECT_EQ(STATE_LEVEL, gsm.currentState);
+  EXPECT_EQ(STATE_LEVEL, gsm.nextState);
+}
+
+TEST_F(StateManager, WinOrLoseBackToTheLevelBuildsANewLevel) {
+  Enter(STATE_LEVEL);
+  Enter(STATE_WIN);
+  gsm.nextState = STATE_LEVEL;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Free 5", "Unload 5", "delete 5", "factory 4", "create 4", "Load 4", "Initialize 4", "Update 4",
+                   "Draw 4"}),
+            gCalls);
+}
+
+TEST_F(StateManager, OnlyTheLastRequestOfAFrameCounts) {
+  Enter(STATE_MAINMENU);
+  gsm.nextState = STATE_MAPSELECT;
+  gsm.nextState = STATE_HELP;
+  gsm.nextState = STATE_CREDITS;
+  gsm.Update();
+  EXPECT_EQ("factory 9", gCalls[3]);
+  EXPECT_EQ(STATE_CREDITS, gsm.currentState);
+}
+
+TEST_F(StateManager, AskingForTheRunningStateChangesNothing) {
+  Enter(STATE_OPTIONS);
+  BaseLevel* options = gsm.currentLevel;
+  gsm.nextState = STATE_OPTIONS;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Update 10", "Draw 10"}), gCalls);
+  EXPECT_EQ(options, gsm.currentLevel);
+}
+
+TEST_F(StateManager, AScreenThatAsksInUpdateStillDrawsAndLeavesNextFrame) {
+  Enter(STATE_HELP);
+  gAskInUpdate = STATE_HELP2;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Update 7", "Draw 7"}), gCalls);
+  EXPECT_EQ(STATE_HELP, gsm.currentState);
+  gCalls.clear();
+  gsm.Update();
+  EXPECT_EQ("Free 7", gCalls.front());
+  EXPECT_EQ(STATE_HELP2, gsm.currentState);
+}
+
+TEST_F(StateManager, QuitDeletesTheRunningStateAndRunsNothing) {
+  Enter(STATE_MAINMENU);
+  gsm.nextState = STATE_QUIT;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Free 2", "Unload 2", "delete 2"}), gCalls);
+  EXPECT_EQ(nullptr, gsm.currentLevel);
+  EXPECT_EQ(STATE_QUIT, gsm.currentState);
+  gCalls.clear();
+  gsm.Update();
+  EXPECT_TRUE(gCalls.empty());
+}
+
+TEST_F(StateManager, RestartWithNothingRunningCreatesNothing) {
+  gsm.nextState = STATE_RESTART;
+  gsm.Update();
+  EXPECT_TRUE(gCalls.empty());
+  EXPECT_EQ(nullptr, gsm.currentLevel);
+  EXPECT_EQ(STATE_RESTART, gsm.currentState);
+}
+
+TEST_F(StateManager, IdsOutsideTheTableCreateNothing) {
+  Enter(STATE_MAINMENU);
+  gsm.nextState = 42;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Free 2", "Unload 2", "delete 2"}), gCalls);
+  EXPECT_EQ(nullptr, gsm.currentLevel);
+  EXPECT_EQ(42, gsm.currentState);
+}
+
+TEST_F(StateManager, ARequestMadeWhileEnteringIsCarriedOutNextFrame) {
+  gAskInInitialize = STATE_MAINMENU;
+  gsm.nextState = STATE_TEAMNAME;
+  gsm.Update();
+  EXPECT_EQ(STATE_TEAMNAME, gsm.currentState);
+  EXPECT_EQ(STATE_MAINMENU, gsm.nextState);
+  gCalls.clear();
+  gsm.Update();
+  EXPECT_EQ("Free 1", gCalls.front());
+  EXPECT_EQ(STATE_MAINMENU, gsm.currentState);
+}

@@ -1,4 +1,5 @@
 // The game's table of screens: which class each state id creates.
+#include "level/LevelOne.h"
 #include "screens/Credits.h"
 #include "screens/Help.h"
 #include "screens/Help2.h"
@@ -36,6 +37,7 @@ BaseLevel* CreateStateObject(int id) {
     case STATE_OPTIONS:
       return new Options;
     case STATE_LEVEL:
+      return new LevelOne;
     default:
       return nullptr;  // restart and quit create nothing
   }

@@ -1,0 +1,172 @@
+// Build-bar layout and hit test.
+#include "data/GUIData.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "VXGraphics.h"
+#include "VXInput.h"
+#include "data/MapData.h"
+#include "entities/SimpleSprites.h"
+#include "entities/Tower.h"
+#include "level/TowerManager.h"
+#include "resources/ResourceManager.h"
+
+GUIData& GUIData::GetInstance() {
+  static GUIData instance;
+  return instance;
+}
+
+GUIData::GUIData()
+    : levelPips{nullptr, nullptr, nullptr},
+      tileCount(8),
+      layout(nullptr),
+      originX(-510.0f),
+      originY(-270.0f),
+      cameraX(0.0f) {}
+
+GUIData::~GUIData() {
+  Release();
+}
+
+void GUIData::CreateTiles() {
+  layout = new int[tileCount]();
+  for (GUITile*& pip : levelPips) pip = new GUITile();
+  guiTiles.reserve(tileCount);
+  for (unsigned i = 0; i < tileCount; ++i) guiTiles.push_back(new GUITile());
+}
+
+void GUIData::Release() {
+  for (GUITile* t : guiTiles) delete t;
+  guiTiles.clear();
+  for (GUITile*& pip : levelPips) {
+    delete pip;
+    pip = nullptr;
+  }
+  delete[] layout;
+  layout = nullptr;
+}
+
+void GUIData::ResetGeometry() {
+  tileCount = 8;
+  originX = -510.0f;
+  originY = -270.0f;
+  cameraX = 0.0f;
+}
+
+void GUIData::LoadLayoutFile() {
+  std::ifstream in("Resources/GUI.txt");
+  if (!in.is_open()) {
+    std::printf("File could not be opened.\n");
+    return;
+  }
+  if (!layout) return;
+  for (unsigned i = 0; i < tileCount && !in.eof(); ++i) {
+    int value = 0;
+    if (in >> value) layout[i] = value;
+  }
+}
+
+int GUIData::HitTest() const {
+  int px = 0, py = 0;
+  VXInputGetCursorPosition(&px, &py);
+  if (py < 621 || py > 689) return 0;
+  // Four buttons, each 69 pixels wide, 110 apart.
+  for (int type = 1; type <= 4; ++type) {
+    int left = 461 + 110 * (type - 1);
+    if (px >= left && px <= left + 68) return type;
+  }
+  return 0;
+}
+
+void GUIData::PlacePreview(GUITile* tile) {
+  if (!TowerManager::GetInstance().placing) {
+    tile->SetDead(true);
+    return;
+  }
+  int px = 0, py = 0;
+  VXInputGetCursorPosition(&px, &py);
+  int wx = px - 480 + static_cast<int>(cameraX);
+  int wy = py - 360;  // screen-downwards
+  wx = wx - wx % 60 + (wx >= 0 ? 30 : -30);
+  wy = wy - wy % 60 + (wy % 60 > 0 ? 30 : -30);
+  tile->position = {static_cast<float>(wx), static_cast<float>(-wy)};
+  if (static_cast<float>(wy) <= originY - 30.0f || static_cast<float>(wy) >= -originY - 30.0f) {
+    tile->SetDead(true);
+    return;
+  }
+  // The cell under the cursor as the input layer reports it (the grid's column 0 is off screen).
+  int column = gVXInputMouseX / 60 + static_cast<int>(cameraX) / 60;
+  int row = gVXInputMouseY / 60;
+  int index = row * 22 + column + 1;
+  ResourceManager* rm = ResourceManager::GetInstance();
+  bool buildable = MapData::GetInstance().CodeAt(index) == CODE_BUILDABLE && column >= 0 && column < 21 && row >= 0 &&
+                   row < GRID_ROWS;
+  tile->texture = rm->GetMiscTexture(buildable ? MISC_GREEN_TILE : MISC_RED_TILE);
+  tile->mesh = rm->GetMesh(MESH_GRID);
+}
+
+bool GUIData::PlaceSelectionPanel(GUITile* tile) {
+  TowerManager& tm = TowerManager::GetInstance();
+  tm.SelectTower();  // also carries out a pending upgrade
+  Tower* t = tm.FindTowerOn(tm.selectedCell);
+  if (!t) {
+    tile->SetDead(true);
+    for (GUITile* pip : levelPips) pip->SetDead(true);
+    return false;
+  }
+  ResourceManager* rm = ResourceManager::GetInstance();
+  tile->position = {originX + 165.0f + cameraX, originY - 20.0f};
+  for (int j = 0; j < 3; ++j) {
+    GUITile* pip = levelPips[j];
+    pip->SetDead(false);
+    pip->position = {originX + 150.0f + cameraX + 15.0f * static_cast<float>(j), originY - 65.0f};
+    if (t->type >= 1 && t->type <= 4) pip->texture = rm->GetBulletTexture(t->type - 1);
+    pip->mesh = rm->GetMesh(MESH_TOWER_UPGRADE);
+  }
+  if (t->type >= 1 && t->type <= 4 && t->level >= 1 && t->level <= 3) {
+    tile->texture = rm->GetTowerTexture(3 * (t->type - 1) + t->level - 1);
+  }
+  tile->mesh = rm->GetMesh(MESH_GRID);
+  return true;
+}
+
+bool GUIData::PlaceButton(GUITile* tile, int value) {
+  static const float kButtonX[4] = {20.0f, 135.0f, 245.0f, 350.0f};
+  if (value < 1 || value > 4) return false;
+  ResourceManager* rm = ResourceManager::GetInstance();
+  tile->position = {cameraX + kButtonX[value - 1], -300.0f};
+  tile->texture = rm->GetTowerTexture(3 * (value - 1));
+  tile->mesh = rm->GetMesh(MESH_GRID);
+  return true;
+}
+
+void GUIData::UpdateLayout() {
+  if (!layout || guiTiles.size() < tileCount) return;
+  ResourceManager* rm = ResourceManager::GetInstance();
+  cameraX = gVXCamPosX;
+  for (unsigned i = 0; i < tileCount; ++i) {
+    GUITile* tile = guiTiles[i];
+    tile->SetDead(false);
+    tile->type = static_cast<int>(i);
+    if (i == 0) {
+      tile->position = {originX + cameraX + 30.0f, 60.0f - originY};
+      tile->texture = rm->GetMiscTexture(MISC_HEADER_GUI);
+      tile->mesh = rm->GetMesh(MESH_TOP_GUI);
+      continue;
+    }
+    if (i == 1) {
+      tile->position = {originX + cameraX + 30.0f, originY - 30.0f};
+      tile->texture = rm->GetMiscTexture(MISC_BOTTOM_GUI);
+      tile->mesh = rm->GetMesh(MESH_BOTTOM_GUI);
+      continue;
+    }
+    if (i == tileCount - 2) {
+      PlacePreview(tile);
+      continue;
+    }
+    if (i == tileCount - 1 && PlaceSelectionPanel(tile)) continue;
+    // A value outside 1..4 ends the pass: the tiles after it stay as they were.
+    if (!PlaceButton(tile, layout[i])) return;
+  }
+}

@@ -1,0 +1,35 @@
+// The interface tiles: header strip, build bar with its tower buttons, the
+// placement preview and the selected-tower panel with its level pips, laid
+// out every frame around the camera. Slots come from Resources/GUI.txt.
+#pragma once
+#include <vector>
+
+class GUITile;
+
+class GUIData {
+ public:
+  static GUIData& GetInstance();
+
+  void CreateTiles();     // level Load
+  void LoadLayoutFile();  // level Initialize
+  // The tower type of the build-bar button under the cursor, or 0.
+  int HitTest() const;
+  void UpdateLayout();   // every frame
+  void Release();        // level Unload
+  void ResetGeometry();  // level Free
+
+  std::vector<GUITile*> guiTiles;
+  GUITile* levelPips[3];
+  unsigned tileCount;
+  int* layout;
+  float originX;
+  float originY;
+  float cameraX;
+
+ private:
+  GUIData();
+  ~GUIData();
+  void PlacePreview(GUITile* tile);
+  bool PlaceSelectionPanel(GUITile* tile);
+  bool PlaceButton(GUITile* tile, int value);
+};

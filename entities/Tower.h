@@ -1,0 +1,55 @@
+// A tower of one season on one grid cell: aims at the most advanced monster
+// of the current wave in range, fires every 2 s, upgrades to level 3.
+#pragma once
+#include <vector>
+
+#include "entities/SimpleSprites.h"
+#include "entities/Sprite.h"
+
+class Bullet;
+class SmokeEmitter;
+
+class Tower : public Sprite {
+ public:
+  Tower();
+  ~Tower() override;
+  void SetDead(bool isDead) override;
+  void Update() override;
+
+  void PlaceAtCell(int cellIndex);
+  void SetTexture(VXGfxTexture* tex);
+  void SetMesh(VXGfxVertexList* vertexList);
+
+  void UpdateSeasonAndUpgrade();
+  void Fire();
+  void UpdateLevelTexture();
+  void UpdateMenu();
+
+  std::vector<Bullet*> bullets;
+  int targetIndex;
+  float fireTimer;
+  float menuScale;
+  VXVec2 targetPos;
+  float bulletSpeed;
+  float upgradeTime;
+  float upgradeTimer;
+  bool hasTarget;
+  bool seasonBoost;
+  bool upgrading;
+  bool selected;
+  bool menuDisabled;
+  int damage;
+  int range;
+  int level;
+  int baseDamage;
+  TowerUpgrade* upgradeMarker;
+  TowerSell* sellMarker;
+  TowerRadius* rangeMarker;
+  SmokeEmitter* upgradeEffect;
+
+ private:
+  void ChooseTarget();
+  void Launch();
+};
+
+enum { BULLETS_PER_TOWER = 50 };

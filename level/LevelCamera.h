@@ -1,0 +1,21 @@
+// Horizontal edge scrolling of the playing field, settling on whole columns.
+#pragma once
+
+class LevelCamera {
+ public:
+  static LevelCamera& GetInstance();
+
+  void Update();
+  // Puts the renderer's camera and its visible rectangle around (x, y).
+  static void SetCamera(float x, float y);
+
+  float step;
+  int rightEdge;
+  int bottomEdge;
+  int leftEdge;
+  int cursorX, cursorY;
+  float viewX, viewY;
+
+ private:
+  LevelCamera();
+};

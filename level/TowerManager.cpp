@@ -1,0 +1,227 @@
+// The player's operations on the grid: build mode, building, selecting,
+// upgrading and selling. A click is turned into a cell the same way for every
+// operation: column = x / 60 + the columns scrolled, row = y / 60, and + 1
+// for the grid's hidden column 0.
+#include "level/TowerManager.h"
+
+#include "VXGraphics.h"
+#include "VXInput.h"
+#include "data/DataInput.h"
+#include "data/GUIData.h"
+#include "data/MapData.h"
+#include "entities/SimpleSprites.h"
+#include "entities/SmokeEmitter.h"
+#include "entities/Tower.h"
+#include "level/LevelOne.h"
+#include "resources/ResourceManager.h"
+#include "resources/SoundManager.h"
+
+TowerManager& TowerManager::GetInstance() {
+  static TowerManager instance;
+  return instance;
+}
+
+TowerManager::TowerManager() {
+  ResetSelection();
+}
+
+TowerManager::~TowerManager() {
+  DeleteTowers();
+}
+
+void TowerManager::CreateTowers() {
+  std::vector<Sprite*>& sprites = LevelOne::GetInstance()->sprites;
+  towers.reserve(TOWER_POOL_SIZE);
+  for (int i = 0; i < TOWER_POOL_SIZE; ++i) {
+    Tower* t = new Tower();
+    towers.push_back(t);
+    // At the front: the last tower made is drawn first, before every other sprite.
+    sprites.insert(sprites.begin(), t);
+  }
+}
+
+void TowerManager::DeleteTowers() {
+  for (Tower* t : towers) delete t;
+  towers.clear();
+}
+
+void TowerManager::InitFromData() {
+  DataInput& data = DataInput::GetInstance();
+  lives = data.startLives;
+  money = data.startMoney;
+}
+
+void TowerManager::ResetSelection() {
+  clickColumn = clickRow = buildType = selectedTowerCode = 0;
+  money = lives = selectedCell = selectedTowerIndex = 0;
+  towerMenu = sellOffered = upgradeOffered = buildMode = placing = menuLocked = false;
+}
+
+Tower* TowerManager::FindTowerOn(int cellIndex) const {
+  for (Tower* t : towers) {
+    if (!t->dead && t->cell == cellIndex) return t;
+  }
+  return nullptr;
+}
+
+Tower* TowerManager::FindIdleTower() const {
+  for (Tower* t : towers) {
+    if (t->dead) return t;
+  }
+  return nullptr;
+}
+
+// A click with the cursor outside the window would give a cell outside the grid.
+static bool ClickInWindow(int px, int py) {
+  return px >= 0 && px < gVXWindowWidth && py >= 0 && py < gVXWindowHeight;
+}
+
+void TowerManager::HandleInput() {
+  int scrollColumns = static_cast<int>(gVXCamPosX / 60.0f);
+  int px = 0, py = 0;
+  VXInputGetCursorPosition(&px, &py);
+  bool click = VXInputCheckTriggered(VX_KEY_LBUTTON) && ClickInWindow(px, py);
+  if (click) SelectOnGrid(px, py, scrollColumns);
+  if (VXInputCheckTriggered(VX_KEY_B)) {
+    buildMode = money >= TOWER_PRICE && !upgradeOffered && !buildMode;
+    if (!buildMode) placing = false;
+  }
+  if (sellOffered) {
+    MapData& map = MapData::GetInstance();
+    if (!buildMode && click && MapData::InGrid(selectedCell) && map.cells[selectedCell] == CODE_GRASS) {
+      map.cells[selectedCell] = CODE_BUILDABLE;
+      map.cellState[selectedCell] = CELL_NO_TOWER;
+      SellTower();
+      towerMenu = sellOffered = false;
+    }
+    return;
+  }
+  if (buildMode && click) BuildOnGrid(px, py, scrollColumns);
+}
+
+void TowerManager::SelectOnGrid(int px, int py, int scrollColumns) {
+  MapData& map = MapData::GetInstance();
+  clickColumn = px / 60 + scrollColumns;
+  clickRow = py / 60;
+  int previous = selectedCell;
+  selectedCell = clickRow * 22 + 1 + clickColumn;
+  for (Tower* t : towers) t->selected = false;
+  if (map.StateAt(selectedCell) == CELL_NO_TOWER && selectedCell != previous + 1 && selectedCell != previous - 1) {
+    towerMenu = false;
+    menuLocked = false;
+  } else {
+    towerMenu = true;
+    bool besideTower = map.StateAt(selectedCell + 1) != CELL_NO_TOWER || map.StateAt(selectedCell - 1) != CELL_NO_TOWER;
+    if (besideTower && !menuLocked) {
+      SelectTower();
+      menuLocked = true;
+    }
+  }
+  if (!towerMenu) return;
+  if (!menuLocked) SelectTower();
+  if (selectedTowerIndex < 0 || selectedTowerIndex >= static_cast<int>(towers.size())) return;
+  Tower* t = towers[static_cast<size_t>(selectedTowerIndex)];
+  t->menuDisabled = false;
+  if (t->upgradeEffect->emitting && !t->selected) return;
+  // Sell on the cell left of the tower, upgrade on the cell right of it.
+  bool onLeft = selectedCell == t->cell - 1;
+  bool onRight = selectedCell == t->cell + 1;
+  if (t->level == 1) {
+    sellOffered = onLeft;
+    upgradeOffered = onRight && money >= UPGRADE_PRICE_2 && !upgradeOffered;
+  } else if (t->level == 2) {
+    upgradeOffered = onRight && money >= UPGRADE_PRICE_3 && !upgradeOffered;
+    sellOffered = onLeft;
+  } else if (t->level == 3) {
+    upgradeOffered = false;
+    sellOffered = onLeft;
+  } else {
+    upgradeOffered = sellOffered = false;
+  }
+  if (upgradeOffered || sellOffered) selectedCell = previous;
+}
+
+void TowerManager::BuildOnGrid(int px, int py, int scrollColumns) {
+  clickColumn = px / 60;
+  clickRow = (py - 600) / 60;
+  int hit = GUIData::GetInstance().HitTest();
+  if (hit != 0) {
+    buildType = hit;
+    placing = true;
+  }
+  if (buildType == 0) return;
+  clickColumn = px / 60 + scrollColumns;
+  clickRow = py / 60;
+  int index = clickRow * 22 + clickColumn + 1;
+  MapData& map = MapData::GetInstance();
+  // With all 50 towers in play the click does nothing: no tower, no charge, the cell unchanged.
+  if (map.CodeAt(index) != CODE_BUILDABLE || !FindIdleTower()) return;
+  map.cells[index] = CODE_GRASS;
+  placing = false;
+  selectedCell = index;
+  BuildTower();
+  buildType = 0;
+}
+
+void TowerManager::BuildTower() {
+  Tower* t = FindIdleTower();
+  if (!t) return;
+  t->PlaceAtCell(selectedCell);
+  int k = buildType * t->level;
+  if (k >= 1 && k <= 4) {
+    DataInput& data = DataInput::GetInstance();
+    t->SetTexture(ResourceManager::GetInstance()->GetTowerTexture(3 * (k - 1)));
+    t->type = k;
+    t->damage = t->baseDamage = data.GetTowerStat(k, STAT_DAMAGE);
+    t->range = data.GetTowerStat(k, STAT_RANGE);
+    t->bulletSpeed = static_cast<float>(data.GetTowerStat(k, STAT_BULLET_SPEED));
+    if (MapData::InGrid(selectedCell)) MapData::GetInstance().cellState[selectedCell] = k;
+  }
+  t->SetMesh(ResourceManager::GetInstance()->GetMesh(MESH_TOWER));
+  t->SetDead(false);
+  buildMode = !buildMode;
+  SoundManager* sm = SoundManager::GetInstance();
+  sm->Play(sm->GetSound(SOUND_TOWER_BUILD));
+  money -= TOWER_PRICE;
+}
+
+void TowerManager::SellTower() {
+  Tower* t = FindTowerOn(selectedCell);
+  if (!t) return;
+  money += t->level == 2 ? SELL_PRICE_2 : t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1;
+  t->SetDead(true);
+  SoundManager* sm = SoundManager::GetInstance();
+  sm->Play(sm->GetSound(SOUND_SELL));
+  if (MapData::InGrid(selectedCell)) MapData::GetInstance().cellState[selectedCell] = CELL_NO_TOWER;
+}
+
+int TowerManager::SelectTower() {
+  int index = -1;
+  for (size_t i = 0; i < towers.size(); ++i) {
+    if (!towers[i]->dead && towers[i]->cell == selectedCell) {
+      index = static_cast<int>(i);
+      break;
+    }
+  }
+  if (index < 0) return 0;
+  Tower* t = towers[static_cast<size_t>(index)];
+  selectedTowerIndex = index;
+  selectedTowerCode = t->type + 4 * (t->level - 1);
+  if (upgradeOffered && t->level <= 2) {
+    // The new level shows at once; its strength comes after the upgrade time.
+    t->level += 1;
+    t->upgrading = true;
+    money -= t->level == 2 ? UPGRADE_PRICE_2 : UPGRADE_PRICE_3;
+    upgradeOffered = false;
+    SoundManager* sm = SoundManager::GetInstance();
+    sm->Play(sm->GetSound(SOUND_TOWER_BUILD));
+    t->selected = false;
+  } else {
+    t->selected = true;
+  }
+  GUIData& gui = GUIData::GetInstance();
+  for (int j = 0; j < 3; ++j) {
+    if (gui.levelPips[j]) gui.levelPips[j]->type = j < t->level ? 1 : 0;
+  }
+  return t->damage;
+}

@@ -1,0 +1,62 @@
+// The tower pool, the player's money and lives, and the selection state of
+// the player's clicks on the grid (build, select, upgrade, sell).
+#pragma once
+#include <vector>
+
+class Tower;
+
+// Prices of play.
+enum {
+  TOWER_PRICE = 30,
+  UPGRADE_PRICE_2 = 50,
+  UPGRADE_PRICE_3 = 80,
+  SELL_PRICE_1 = 15,
+  SELL_PRICE_2 = 40,
+  SELL_PRICE_3 = 80,
+  TOWER_POOL_SIZE = 50,
+};
+
+class TowerManager {
+ public:
+  static TowerManager& GetInstance();
+
+  void CreateTowers();    // level Load: the 50-tower pool
+  void DeleteTowers();    // level Unload
+  void InitFromData();    // level Initialize: money and lives from the data file
+  void ResetSelection();  // level Free: every field but the pool to zero
+
+  // The player's clicks and the B key, once per frame.
+  void HandleInput();
+  void BuildTower();
+  void SellTower();
+  // Damage of the tower on selectedCell (0 when none); records it as the
+  // selection and carries out a pending upgrade.
+  int SelectTower();
+
+  // First tower in play on a cell, or null.
+  Tower* FindTowerOn(int cellIndex) const;
+  // First tower out of play, or null when all 50 stand on the map.
+  Tower* FindIdleTower() const;
+
+  std::vector<Tower*> towers;
+  int clickColumn;
+  int clickRow;
+  int buildType;
+  int selectedTowerCode;
+  int money;
+  int lives;
+  int selectedCell;
+  int selectedTowerIndex;
+  bool towerMenu;
+  bool sellOffered;
+  bool upgradeOffered;
+  bool buildMode;
+  bool placing;
+  bool menuLocked;
+
+ private:
+  TowerManager();
+  ~TowerManager();
+  void SelectOnGrid(int px, int py, int scrollColumns);
+  void BuildOnGrid(int px, int py, int scrollColumns);
+};

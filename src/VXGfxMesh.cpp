@@ -1,0 +1,253 @@
+// Vexor Engine: meshes built in one staging buffer and uploaded to three GL
+// vertex buffers, the immediate line, and the staging-only primitives.
+#include <cmath>
+#include <cstdio>
+#include <new>
+#include <vector>
+
+#include "VXGfxInternal.h"
+#include "VXGraphics.h"
+
+namespace {
+
+struct StagedVertex {
+  float x, y, z;
+  uint32_t color;  // 0xAARRGGBB
+  float u, v;
+};
+
+const uint32_t kStagingRoom = 24576;  // 8192 triangles
+StagedVertex sStaging[kStagingRoom];
+uint32_t sStagedCount = 0;
+int sMeshStarted = 0;
+bool sOverflowReported = false;
+
+// Past the room the extra vertices are dropped (once reported) instead of
+// running off the end of the buffer.
+bool Reserve(uint32_t n) {
+  if (sStagedCount + n <= kStagingRoom) return true;
+  if (!sOverflowReported) {
+    printf("Mesh staging buffer full: vertices past %u are dropped!\n", kStagingRoom);
+    sOverflowReported = true;
+  }
+  return false;
+}
+
+void Stage(uint32_t slot, float x, float y, float z, uint32_t c, float u, float v) {
+  sStaging[slot] = StagedVertex{x, y, z, c, u, v};
+}
+
+float Channel(uint32_t c, int shift) {
+  return static_cast<float>((c >> shift) & 0xFFu) / 255.0f;
+}
+
+}  // namespace
+
+void VXGfxReset(void) {
+  sStagedCount = 0;
+  sMeshStarted = 0;
+  sOverflowReported = false;
+}
+
+void VXGfxMeshStart(void) {
+  sMeshStarted = 1;
+}
+
+void VXGfxTriAdd(float x0, float y0, uint32_t c0, float u0, float v0, float x1, float y1, uint32_t c1, float u1,
+                 float v1, float x2, float y2, uint32_t c2, float u2, float v2) {
+  if (!Reserve(3)) return;  // whole triangles or nothing
+  Stage(sStagedCount++, x0, y0, 0.0f, c0, u0, v0);
+  Stage(sStagedCount++, x1, y1, 0.0f, c1, u1, v1);
+  Stage(sStagedCount++, x2, y2, 0.0f, c2, u2, v2);
+}
+
+void VXGfxVertexAdd(float x, float y, uint32_t c, float u, float v) {
+  if (!Reserve(1)) return;
+  Stage(sStagedCount++, x, y, 0.0f, c, u, v);
+}
+
+VXGfxVertexList* VXGfxMeshEnd(void) {
+  VXGfxVertexList* mesh = new (std::nothrow) VXGfxVertexList{};
+  if (!mesh) return nullptr;
+  mesh->pBuffers = new (std::nothrow) uint32_t[3]{};
+  if (!mesh->pBuffers) {
+    delete mesh;
+    return nullptr;
+  }
+  const uint32_t count = sStagedCount;
+  mesh->vertexCount = count;
+  if (gVXGfxLive) {
+    std::vector<float> positions(count * 3), colors(count * 4), coords(count * 2);
+    for (uint32_t i = 0; i < count; ++i) {
+      const StagedVertex& s = sStaging[i];
+      positions[i * 3 + 0] = s.x;
+      positions[i * 3 + 1] = s.y;
+      positions[i * 3 + 2] = s.z;
+      colors[i * 4 + 0] = Channel(s.color, 16);
+      colors[i * 4 + 1] = Channel(s.color, 8);
+      colors[i * 4 + 2] = Channel(s.color, 0);
+      colors[i * 4 + 3] = Channel(s.color, 24);
+      coords[i * 2 + 0] = s.u;
+      coords[i * 2 + 1] = s.v;
+    }
+    glGenBuffers(3, mesh->pBuffers);
+    const std::vector<float>* arrays[3] = {&positions, &colors, &coords};
+    for (int b = 0; b < 3; ++b) {
+      glBindBuffer(GL_ARRAY_BUFFER, mesh->pBuffers[b]);
+      glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(arrays[b]->size() * sizeof(float)), arrays[b]->data(),
+                   GL_STATIC_DRAW);
+      glBindBuffer(GL_ARRAY_BUFFER, 0);
+    }
+    glFinish();
+    VX_CHECK_GL("VXGfxMeshEnd");
+  }
+  VXGfxReset();
+  return mesh;
+}
+
+// Feeds one attribute from a buffer; attributes the linker dropped are skipped.
+static GLint EnableAttribute(const char* name, GLuint buffer, GLint size) {
+  GLint loc = glGetAttribLocation(gVXShaderProgram[gVXCurrentProgram], name);
+  if (loc < 0) return loc;
+  glBindBuffer(GL_ARRAY_BUFFER, buffer);
+  glEnableVertexAttribArray(static_cast<GLuint>(loc));
+  glVertexAttribPointer(static_cast<GLuint>(loc), size, GL_FLOAT, GL_FALSE, 0, nullptr);
+  return loc;
+}
+
+static void DisableAttribute(GLint loc) {
+  if (loc >= 0) glDisableVertexAttribArray(static_cast<GLuint>(loc));
+}
+
+void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode) {
+  static const GLenum kPrimitive[4] = {GL_POINTS, GL_LINES, GL_LINE_STRIP, GL_TRIANGLES};
+  if (mode > VX_DRAW_TRIANGLES) {
+    printf("Mesh Draw Mode %u is invalid!\n", mode);
+    return;
+  }
+  if (!gVXGfxLive || gVXCurrentProgram == 0 || !pMesh || !pMesh->pBuffers) return;
+  const GLsizei count = static_cast<GLsizei>(pMesh->vertexCount);
+  GLint position = EnableAttribute("aPosition", pMesh->pBuffers[0], 3);
+  GLint other = gVXCurrentProgram == VX_RENDER_COLOR ? EnableAttribute("aColor", pMesh->pBuffers[1], 4)
+                                                     : EnableAttribute("aTextureCoordinate", pMesh->pBuffers[2], 2);
+  if (count > 0) glDrawArrays(kPrimitive[mode], 0, count);
+  DisableAttribute(other);
+  DisableAttribute(position);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+void VXGfxMeshFree(VXGfxVertexList* pMesh) {
+  if (!pMesh) return;
+  if (pMesh->pBuffers) {
+    if (gVXGfxLive) glDeleteBuffers(3, pMesh->pBuffers);
+    delete[] pMesh->pBuffers;
+  }
+  delete pMesh;
+}
+
+void VXGfxTriListInitialize(VXGfxVertexList* pMesh) {
+  if (pMesh) pMesh->pBuffers = new (std::nothrow) uint32_t[3]{};
+}
+
+void VXGfxLine(float x0, float y0, float z0, float r0, float g0, float b0, float a0, float x1, float y1, float z1,
+               float r1, float g1, float b1, float a1) {
+  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
+  const float positions[6] = {x0, y0, z0, x1, y1, z1};
+  const float colors[8] = {r0, g0, b0, a0, r1, g1, b1, a1};
+  GLuint program = gVXShaderProgram[gVXCurrentProgram];
+  glBindBuffer(GL_ARRAY_BUFFER, 0);  // client memory
+  GLint position = glGetAttribLocation(program, "aPosition");
+  if (position >= 0) {
+    glEnableVertexAttribArray(static_cast<GLuint>(position));
+    glVertexAttribPointer(static_cast<GLuint>(position), 3, GL_FLOAT, GL_FALSE, 0, positions);
+  }
+  // Only the colour program draws lines; under the texture program nothing shows.
+  if (gVXCurrentProgram == VX_RENDER_COLOR) {
+    GLint color = glGetAttribLocation(program, "aColor");
+    if (color >= 0) {
+      glEnableVertexAttribArray(static_cast<GLuint>(color));
+      glVertexAttribPointer(static_cast<GLuint>(color), 4, GL_FLOAT, GL_FALSE, 0, colors);
+    }
+    glDrawArrays(GL_LINES, 0, 2);
+    DisableAttribute(color);
+  }
+  DisableAttribute(position);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+void VXGfxAxis(float size) {
+  VXGfxSphere(0.0f, 0.0f, 0.0f, size * 0.1f, 0xFF808080u, 0xFFFFFFFFu, 8);
+  const float d = size * 0.8f;
+  VXGfxLine(0, 0, 0, 1, 0, 0, 1, d, 0, 0, 1, 0, 0, 1);
+  VXGfxLine(0, 0, 0, 0, 1, 0, 1, 0, d, 0, 0, 1, 0, 1);
+  VXGfxLine(0, 0, 0, 0, 0, 1, 1, 0, 0, d, 0, 0, 1, 1);
+}
+
+uint32_t VXGfxColInterp(uint32_t c0, uint32_t c1, float t) {
+  if (!(t > 0.0f)) t = 0.0f;  // NaN too
+  if (t > 1.0f) t = 1.0f;
+  // Truncated: a step from c0 to c1 at t = 1, never a fractional blend.
+  const int k = static_cast<int>(t);
+  uint32_t result = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
+    int a = static_cast<int>((c0 >> shift) & 0xFFu);
+    int b = static_cast<int>((c1 >> shift) & 0xFFu);
+    int ch = a + (b - a) * k;
+    ch = ch < 0 ? 0 : (ch > 255 ? 255 : ch);
+    result |= static_cast<uint32_t>(ch) << shift;
+  }
+  return result;
+}
+
+void VXGfxCone(void) {}
+
+void VXGfxPoint(float x, float y, float z, uint32_t c) {
+  Stage(0, x, y, z, c, 0.0f, 0.0f);
+}
+
+void VXGfxTri(float x0, float y0, float z0, uint32_t c0, float x1, float y1, float z1, uint32_t c1, float x2, float y2,
+              float z2, uint32_t c2) {
+  Stage(0, x0, y0, z0, c0, 0.0f, 0.0f);
+  Stage(1, x1, y1, z1, c1, 0.0f, 0.0f);
+  Stage(2, x2, y2, z2, c2, 0.0f, 0.0f);
+}
+
+void VXGfxQuad(float x0, float y0, float z0, uint32_t c0, float x1, float y1, float z1, uint32_t c1, float x2, float y2,
+               float z2, uint32_t c2, float x3, float y3, float z3, uint32_t c3) {
+  // The third and fourth corners swap places, as a strip wants them.
+  Stage(0, x0, y0, z0, c0, 0.0f, 0.0f);
+  Stage(1, x1, y1, z1, c1, 0.0f, 0.0f);
+  Stage(3, x2, y2, z2, c2, 0.0f, 0.0f);
+  Stage(2, x3, y3, z3, c3, 0.0f, 0.0f);
+}
+
+void VXGfxBox(float x, float y, float z, float sizeX, float sizeY, float sizeZ, uint32_t c0, uint32_t c1) {
+  static const bool kFirstColour[8] = {true, false, false, false, true, true, true, false};
+  for (uint32_t i = 0; i < 8; ++i) {
+    float cx = x + ((i & 1u) ? 0.5f : -0.5f) * sizeX;
+    float cy = y + ((i & 2u) ? 0.5f : -0.5f) * sizeY;
+    float cz = z + ((i & 4u) ? 0.5f : -0.5f) * sizeZ;
+    Stage(i, cx, cy, cz, kFirstColour[i] ? c0 : c1, 0.0f, 0.0f);
+  }
+}
+
+void VXGfxSphere(float x, float y, float z, float radius, uint32_t c0, uint32_t c1, int slices) {
+  slices = slices < 4 ? 4 : (slices > 32 ? 32 : slices);
+  const int q = slices / 4;
+  const float latStep = 3.1415925f / static_cast<float>(2 * q);
+  const float lonStep = 6.283185f / static_cast<float>(slices);
+  uint32_t slot = 0;
+  auto ring = [&](int k, float a) {
+    const float lat = static_cast<float>(k) * latStep;
+    const uint32_t c = VXGfxColInterp(c0, c1, std::fabs(static_cast<float>(k) / static_cast<float>(q)));
+    Stage(slot++, x + std::sin(a) * std::cos(lat) * radius, y + std::sin(lat) * radius,
+          z + std::cos(a) * std::cos(lat) * radius, c, 0.0f, 0.0f);
+  };
+  for (int i = -q; i < q; ++i) {
+    for (int j = 0; j <= slices; ++j) {
+      const float a = static_cast<float>(j) * lonStep;
+      ring(i + 1, a);
+      ring(i, a);
+    }
+  }
+}

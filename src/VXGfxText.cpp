@@ -1,0 +1,334 @@
+// Vexor Engine: text. A font is a FreeType face found through fontconfig,
+// its glyphs 32..127 baked into one atlas; printing draws pixel-exact quads.
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "VXGfxInternal.h"
+#include "VXGraphics.h"
+#include "VXSystem.h"
+
+namespace {
+
+const int kFirstCode = 32;
+const int kGlyphCount = 96;  // codes 32..127
+const int kMaxFonts = 32;
+const int kTextLimit = 255;
+
+struct Glyph {
+  int left, top, width, height, advance;  // pixels; top is above the baseline
+  float u0, v0, u1, v1;
+};
+
+struct Font {
+  bool used;
+  GLuint atlas;
+  Glyph glyphs[kGlyphCount];
+};
+
+Font sFonts[kMaxFonts];
+FT_Library sFreeType = nullptr;
+GLuint sTextProgram = 0;
+// x, y in window pixels (y up), u, v: six vertices per glyph.
+float sQuadBuffer[kTextLimit * 6 * 4];
+
+const char* const kTextVertex =
+    "attribute vec4 aGlyph;\n"
+    "uniform vec2 uScreen;\n"
+    "varying vec2 vUV;\n"
+    "void main() {\n"
+    "  vUV = aGlyph.zw;\n"
+    "  gl_Position = vec4(aGlyph.xy / uScreen * 2.0 - 1.0, 0.0, 1.0);\n"
+    "}\n";
+const char* const kTextFragment =
+    "uniform sampler2D uAtlas;\n"
+    "uniform vec4 uColor;\n"
+    "varying vec2 vUV;\n"
+    "void main() {\n"
+    "  gl_FragColor = vec4(uColor.rgb, uColor.a * texture2D(uAtlas, vUV).a);\n"
+    "}\n";
+
+GLuint Compile(GLenum type, const char* source) {
+  GLuint shader = glCreateShader(type);
+  glShaderSource(shader, 1, &source, nullptr);
+  glCompileShader(shader);
+  return shader;
+}
+
+// A program of its own, so that text shows whatever program, texture and
+// colours the caller left behind.
+bool EnsureTextProgram() {
+  if (sTextProgram) return true;
+  GLuint vs = Compile(GL_VERTEX_SHADER, kTextVertex);
+  GLuint fs = Compile(GL_FRAGMENT_SHADER, kTextFragment);
+  GLuint program = glCreateProgram();
+  glAttachShader(program, vs);
+  glAttachShader(program, fs);
+  glBindAttribLocation(program, 0, "aGlyph");
+  glLinkProgram(program);
+  glDeleteShader(vs);
+  glDeleteShader(fs);
+  GLint linked = GL_FALSE;
+  glGetProgramiv(program, GL_LINK_STATUS, &linked);
+  if (linked != GL_TRUE) {
+    printf("Text shader could not be built.\n");
+    glDeleteProgram(program);
+    return false;
+  }
+  sTextProgram = program;
+  return true;
+}
+
+// The face file fontconfig picks for the family, and whether it already has
+// the weight and slant asked for (otherwise they are synthesised).
+bool FindFace(const char* family, int size, bool bold, bool italic, std::string* pFile, int* pIndex, bool* pIsBold,
+              bool* pIsItalic) {
+  if (!FcInit()) return false;
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  FcPatternAddDouble(pattern, FC_PIXEL_SIZE, size);
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!match) return false;
+  FcChar8* file = nullptr;
+  int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+  bool ok = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch;
+  if (ok) *pFile = reinterpret_cast<const char*>(file);
+  FcPatternGetInteger(match, FC_INDEX, 0, &index);
+  FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+  FcPatternGetInteger(match, FC_SLANT, 0, &slant);
+  FcPatternDestroy(match);
+  *pIndex = index;
+  *pIsBold = weight >= FC_WEIGHT_DEMIBOLD;
+  *pIsItalic = slant != FC_SLANT_ROMAN;
+  return ok;
+}
+
+struct Bitmap {
+  int width = 0, height = 0;
+  std::vector<unsigned char> coverage;
+};
+
+// Renders the 96 glyphs and packs them into a 16 x 6 grid of equal cells.
+bool BuildAtlas(FT_Face face, bool embolden, bool oblique, Font* font) {
+  Bitmap bitmaps[kGlyphCount];
+  int cellW = 1, cellH = 1;
+  for (int k = 0; k < kGlyphCount; ++k) {
+    Glyph& g = font->glyphs[k];
+    g = Glyph{};
+    if (FT_Load_Char(face, static_cast<FT_ULong>(kFirstCode + k), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
+    FT_GlyphSlot slot = face->glyph;
+    if (embolden) FT_GlyphSlot_Embolden(slot);
+    if (oblique) FT_GlyphSlot_Oblique(slot);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
+    const FT_Bitmap& bm = slot->bitmap;
+    g.left = slot->bitmap_left;
+    g.top = slot->bitmap_top;
+    g.width = static_cast<int>(bm.width);
+    g.height = static_cast<int>(bm.rows);
+    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    Bitmap& out = bitmaps[k];
+    out.width = g.width;
+    out.height = g.height;
+    out.coverage.resize(static_cast<size_t>(g.width) * g.height);
+    for (int row = 0; row < g.height; ++row) {
+      const unsigned char* src = bm.buffer + static_cast<ptrdiff_t>(row) * bm.pitch;
+      for (int col = 0; col < g.width; ++col) {
+        // Monochrome bitmaps only appear if a face has no outlines; count them as full coverage.
+        unsigned char c =
+            bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((src[col >> 3] >> (7 - (col & 7))) & 1) * 255 : src[col];
+        out.coverage[static_cast<size_t>(row) * g.width + col] = c;
+      }
+    }
+    if (g.width + 2 > cellW) cellW = g.width + 2;
+    if (g.height + 2 > cellH) cellH = g.height + 2;
+  }
+  const int atlasW = 16 * cellW, atlasH = 6 * cellH;
+  std::vector<unsigned char> pixels(static_cast<size_t>(atlasW) * atlasH * 4, 0);
+  for (int k = 0; k < kGlyphCount; ++k) {
+    const int ox = (k % 16) * cellW + 1, oy = (k / 16) * cellH + 1;
+    const Bitmap& b = bitmaps[k];
+    for (int row = 0; row < b.height; ++row) {
+      for (int col = 0; col < b.width; ++col) {
+        unsigned char* p = &pixels[(static_cast<size_t>(oy + row) * atlasW + ox + col) * 4];
+        p[0] = p[1] = p[2] = 255;
+        p[3] = b.coverage[static_cast<size_t>(row) * b.width + col];
+      }
+    }
+    Glyph& g = font->glyphs[k];
+    g.u0 = static_cast<float>(ox) / atlasW;
+    g.v0 = static_cast<float>(oy) / atlasH;
+    g.u1 = static_cast<float>(ox + g.width) / atlasW;
+    g.v1 = static_cast<float>(oy + g.height) / atlasH;
+  }
+  glGenTextures(1, &font->atlas);
+  glBindTexture(GL_TEXTURE_2D, font->atlas);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, atlasW, atlasH, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  glBindTexture(GL_TEXTURE_2D, gVXBoundTexture);
+  return true;
+}
+
+Font* Lookup(int font) {
+  if (font < 1 || font > kMaxFonts || !sFonts[font - 1].used) return nullptr;
+  return &sFonts[font - 1];
+}
+
+// printf with no arguments, made safe: "%%" gives one percent sign and any
+// other percent sign is printed as itself, so no argument is ever read.
+int FormatText(const char* text, char* out) {
+  int n = 0;
+  for (const char* p = text; *p && n < kTextLimit; ++p) {
+    if (p[0] == '%' && p[1] == '%') ++p;
+    out[n++] = *p;
+  }
+  out[n] = '\0';
+  return n;
+}
+
+bool AnchorAccepted(int x, int y) {
+  const int w = gVXWindowWidth, h = gVXWindowHeight;
+  const int minX = static_cast<int>(static_cast<float>(-(w / 2)) + gVXCamPosX + 1.0f) - w;
+  const int maxX = static_cast<int>(static_cast<float>(w / 2) + gVXCamPosX - 1.0f);
+  const int minY = static_cast<int>(static_cast<float>(-(h / 2)) + gVXCamPosY + 1.0f) - h;
+  const int maxY = static_cast<int>(static_cast<float>(h / 2) + gVXCamPosY - 1.0f);
+  return x >= minX && x <= maxX && y >= minY && y <= maxY;
+}
+
+float Saturate(float v) {
+  return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
+}
+
+}  // namespace
+
+int VXGfxCreateFont(const char* pFaceName, int size, bool bold, bool italic) {
+  int slot = 0;
+  while (slot < kMaxFonts && sFonts[slot].used) ++slot;
+  if (slot == kMaxFonts || !pFaceName || size <= 0) return 0;
+  Font& font = sFonts[slot];
+  if (!gVXGfxLive) {
+    font = Font{};
+    font.used = true;  // headless: an identifier with nothing behind it
+    return slot + 1;
+  }
+  std::string file;
+  int index = 0;
+  bool hasBold = false, hasItalic = false;
+  if (!FindFace(pFaceName, size, bold, italic, &file, &index, &hasBold, &hasItalic)) {
+    printf("Font %s could not be found.\n", pFaceName);
+    return 0;
+  }
+  if (!sFreeType && FT_Init_FreeType(&sFreeType) != 0) return 0;
+  FT_Face face = nullptr;
+  if (FT_New_Face(sFreeType, file.c_str(), index, &face) != 0) {
+    printf("Font %s could not be opened.\n", file.c_str());
+    return 0;
+  }
+  // The character height without internal leading: the em square in pixels.
+  FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(size));
+  font = Font{};
+  BuildAtlas(face, bold && !hasBold, italic && !hasItalic, &font);
+  FT_Done_Face(face);
+  font.used = true;
+  return slot + 1;
+}
+
+void VXGfxDestroyFont(int id) {
+  Font* font = Lookup(id);
+  if (!font) return;
+  if (gVXGfxLive && font->atlas) glDeleteTextures(1, &font->atlas);
+  *font = Font{};
+}
+
+void VXGfxTextShutdown(void) {
+  for (int i = 0; i < kMaxFonts; ++i) VXGfxDestroyFont(i + 1);
+  if (gVXGfxLive && sTextProgram) glDeleteProgram(sTextProgram);
+  sTextProgram = 0;
+  if (sFreeType) FT_Done_FreeType(sFreeType);
+  sFreeType = nullptr;
+}
+
+// Fills the quad buffer; returns the vertex count.
+static int LayOut(const Font& font, const char* text, int length, float penX, float baseY) {
+  int vertices = 0;
+  for (int i = 0; i < length; ++i) {
+    const int code = static_cast<unsigned char>(text[i]);
+    if (code < kFirstCode || code >= kFirstCode + kGlyphCount) continue;  // no glyph, no advance
+    const Glyph& g = font.glyphs[code - kFirstCode];
+    if (g.width > 0 && g.height > 0) {
+      const float x0 = penX + static_cast<float>(g.left), x1 = x0 + static_cast<float>(g.width);
+      const float y1 = baseY + static_cast<float>(g.top), y0 = y1 - static_cast<float>(g.height);
+      const float quad[6][4] = {{x0, y1, g.u0, g.v0}, {x0, y0, g.u0, g.v1}, {x1, y0, g.u1, g.v1},
+                                {x0, y1, g.u0, g.v0}, {x1, y0, g.u1, g.v1}, {x1, y1, g.u1, g.v0}};
+      memcpy(&sQuadBuffer[vertices * 4], quad, sizeof(quad));
+      vertices += 6;
+    }
+    penX += static_cast<float>(g.advance);
+  }
+  return vertices;
+}
+
+void VXGfxPrint(int id, const char* pText, int x, int y, float r, float g, float b) {
+  if (!pText || !AnchorAccepted(x, y) || !gVXGfxLive) return;
+  const Font* font = Lookup(id);
+  if (!font || !font->atlas || !EnsureTextProgram()) return;
+
+  char text[kTextLimit + 1];
+  const int length = FormatText(pText, text);
+  const int viewW = static_cast<int>(static_cast<float>(gVXWindowWidth) * gVXScreenScaleX);
+  const int viewH = static_cast<int>(static_cast<float>(gVXWindowHeight) * gVXScreenScaleY);
+  // Glyphs keep their pixel size on any screen; only the anchor is scaled.
+  const float penX = std::floor((static_cast<float>(x) - gVXCamPosX) * gVXScreenScaleX + viewW * 0.5f + 0.5f);
+  const float baseY = std::floor((static_cast<float>(y) - gVXCamPosY) * gVXScreenScaleY + viewH * 0.5f + 0.5f);
+  const int vertices = LayOut(*font, text, length, penX, baseY);
+
+  const int slot = gVXCurrentProgram;
+  const float* tint = slot != 0 ? gVXTint[slot] : nullptr;
+  const float red = Saturate(tint ? r * tint[0] : r);
+  const float green = Saturate(tint ? g * tint[1] : g);
+  const float blue = Saturate(tint ? b * tint[2] : b);
+
+  glViewport(0, 0, viewW, viewH);
+  if (vertices > 0) {
+    glUseProgram(sTextProgram);
+    glUniform2f(glGetUniformLocation(sTextProgram, "uScreen"), static_cast<float>(viewW), static_cast<float>(viewH));
+    glUniform4f(glGetUniformLocation(sTextProgram, "uColor"), red, green, blue, 1.0f);
+    glUniform1i(glGetUniformLocation(sTextProgram, "uAtlas"), 0);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, font->atlas);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 0, sQuadBuffer);
+    glDrawArrays(GL_TRIANGLES, 0, vertices);
+    glDisableVertexAttribArray(0);
+    // Put back what the caller had.
+    glBindTexture(GL_TEXTURE_2D, gVXBoundTexture);
+    VXGfxSetBlendMode(gVXBlendModeCurr);
+    glUseProgram(gVXShaderProgram[slot]);
+  }
+  // What a print leaves behind: identity world matrix, no blend colour, and
+  // the normal view matrix for the current camera.
+  VXGfxSetPosition(0.0f, 0.0f);
+  VXGfxSetBlendColor(0.0f, 0.0f, 0.0f, 0.0f);
+  float view[16];
+  VXGfxBuildView(gVXScreenScaleX, gVXScreenScaleY, view);
+  VXGfxUploadMatrix("uVMatrix", view);
+}

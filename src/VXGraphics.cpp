@@ -1,0 +1,424 @@
+// Vexor Engine: GL start-up, the colour and texture shader programs, render
+// state (modes, colours, camera and matrices), the frame's clear and present.
+#include "VXGraphics.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "Matrix4.h"
+#include "VXGfxInternal.h"
+#include "VXSystem.h"
+
+int gVXWindowWidth = 0, gVXWindowHeight = 0;
+float gVXCamPosX = 0.0f, gVXCamPosY = 0.0f;
+float gVXWinMinX = 0.0f, gVXWinMaxX = 0.0f, gVXWinMinY = 0.0f, gVXWinMaxY = 0.0f;
+
+bool gVXGfxLive = false;
+GLuint gVXShaderProgram[3] = {0, 0, 0};
+int gVXCurrentProgram = 0;
+GLuint gVXBoundTexture = 0;
+float gVXTint[3][4] = {};
+int gVXBlendModeCurr = VX_BLEND_NONE;
+
+static SDL_GLContext sContext = nullptr;
+// The name every error report carries, as the engine always has.
+static const char* const kSourceFile = "..\\..\\src\\VXGraphics";
+
+// ---- Shader sources: statements separated by tab runs, indexed like the program slots ----
+static const char* const kVertexSources[3] = {
+    "",
+    "uniform mat4 uPMatrix;\t\tuniform mat4 uVMatrix;\t\tuniform mat4 uWorldMatrix; \t\t"
+    "attribute vec4 aPosition;\t\tattribute vec4 aColor;\t\tvarying vec4 vColor;\t\t"
+    "void main()\t\t{\t\t\tvColor = aColor;\t\t\t"
+    "gl_Position = uPMatrix * uVMatrix * uWorldMatrix * aPosition;\t\t}",
+    "uniform mat4 uPMatrix;\t\tuniform mat4 uVMatrix;\t\tuniform mat4 uWorldMatrix;\t\t"
+    "attribute vec4 aPosition;\t\tattribute vec2 aTextureCoordinate;\t\tvarying vec2 vTextureCoordinate;\t\t"
+    "void main()\t\t{\t\t\tvTextureCoordinate = aTextureCoordinate;\t\t\t"
+    "gl_Position = uPMatrix * uVMatrix * uWorldMatrix * aPosition;\t\t}",
+};
+
+static const char* const kFragmentSources[3] = {
+    "",
+    "/*precision mediump float;\t\t*/\t\tuniform vec4 uBlendColor;\t\tuniform float uTransparencyValue;\t\t"
+    "uniform vec4 uTintColor;\t\tvarying vec4 vColor;\t\tvoid main()\t\t{\t\t\t"
+    "gl_FragColor.x = (vColor.x * (1.0 - uBlendColor.w) + uBlendColor.x * uBlendColor.w) * uTintColor.x;\t\t\t"
+    "gl_FragColor.y = (vColor.y * (1.0 - uBlendColor.w) + uBlendColor.y * uBlendColor.w) * uTintColor.y;\t\t\t"
+    "gl_FragColor.z = (vColor.z * (1.0 - uBlendColor.w) + uBlendColor.z * uBlendColor.w) * uTintColor.z;\t\t\t"
+    "gl_FragColor.w = vColor.w * uTransparencyValue * uTintColor.w;\t\t}",
+    "/*precision mediump float;*/\t\tuniform sampler2D uTexture;\t\tuniform vec4 uBlendColor;\t\t"
+    "uniform vec2 uTextureOffset;\t\tuniform float uTransparencyValue;\t\tuniform vec4 uTintColor;\t\t"
+    "varying vec2 vTextureCoordinate;\t\tvoid main()\t\t{\t\t\t"
+    "vec2 offsetTexCoord = vTextureCoordinate;\t\t\toffsetTexCoord.x += uTextureOffset.x;\t\t\t"
+    "offsetTexCoord.y += uTextureOffset.y;\t\t\tif(offsetTexCoord.x > 1.0)\t\t\t\toffsetTexCoord.x -= 1.0;\t\t\t"
+    "if(offsetTexCoord.y > 1.0)\t\t\t\toffsetTexCoord.y -= 1.0;\t\t\t"
+    "gl_FragColor = texture2D(uTexture, offsetTexCoord);\t\t\t"
+    "gl_FragColor.x = (gl_FragColor.x * (1.0 - uBlendColor.w) + uBlendColor.x * uBlendColor.w) * uTintColor.x;\t\t\t"
+    "gl_FragColor.y = (gl_FragColor.y * (1.0 - uBlendColor.w) + uBlendColor.y * uBlendColor.w) * uTintColor.y;\t\t\t"
+    "gl_FragColor.z = (gl_FragColor.z * (1.0 - uBlendColor.w) + uBlendColor.z * uBlendColor.w) * uTintColor.z;\t\t\t"
+    "gl_FragColor.w *= (uTransparencyValue * uTintColor.w);\t\t}",
+};
+
+// ---- Errors ----
+void VXGfxCheckError(int line, const char* func) {
+  if (!gVXGfxLive) return;
+  bool any = false;
+  // A lost context can report errors forever; a handful is plenty to print.
+  for (int i = 0; i < 32; ++i) {
+    GLenum code = glGetError();
+    if (code == GL_NO_ERROR) break;
+    printf("CHECK_GL_ERROR:\nLine: %d\nFunc: %s\nFile: %s\n", line, func, kSourceFile);
+    printf("Code: 0x%.8x\n", static_cast<unsigned>(code));
+    printf("Mesg: \n");
+    any = true;
+  }
+  if (any) VXHalt();
+}
+
+[[noreturn]] static void HaltWithMessage(int line, const char* message) {
+  printf("HALT:\nLine: %d\nFunc: %s\nFile: %s\n", line, "VXGfxInit", kSourceFile);
+  printf("%s\n", message);
+  VXHalt();
+}
+
+// ---- Matrices ----
+GLint VXGfxUniform(const char* name) {
+  if (!gVXGfxLive || gVXCurrentProgram == 0) return -1;
+  return glGetUniformLocation(gVXShaderProgram[gVXCurrentProgram], name);
+}
+
+static void UploadColumnMatrix(const char* name, const float* col) {
+  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
+  glUniformMatrix4fv(VXGfxUniform(name), 1, GL_FALSE, col);
+}
+
+void VXGfxUploadMatrix(const char* name, const float* rowMajor) {
+  float col[16];
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c) col[4 * c + r] = rowMajor[4 * r + c];
+  UploadColumnMatrix(name, col);
+}
+
+void VXGfxBuildView(float sx, float sy, float* rowMajorOut) {
+  Point4 eye(gVXCamPosX, gVXCamPosY, 60.0f, 1.0f);
+  Point4 target(gVXCamPosX, gVXCamPosY, 0.0f, 1.0f);
+  Vector4 forward = eye - target;
+  Vector4 up(0.0f, 1.0f, 0.0f, 0.0f);
+  forward.Normalize();
+  up.Normalize();
+  Vector4 side = up.Cross(forward);
+  side.Normalize();
+  // The given up is not re-orthogonalised against forward.
+  Matrix4 rotation(side.x, side.y, side.z, 0.0f, up.x, up.y, up.z, 0.0f, forward.x, forward.y, forward.z, 0.0f, 0.0f,
+                   0.0f, 0.0f, 1.0f);
+  Matrix4 translation;
+  translation.Identity();
+  translation.m[3] = -eye.x;
+  translation.m[7] = -eye.y;
+  translation.m[11] = -eye.z;
+  Matrix4 view = rotation * translation;
+  for (int c = 0; c < 4; ++c) {
+    view.m[c] *= sx;
+    view.m[4 + c] *= sy;
+  }
+  memcpy(rowMajorOut, view.m, sizeof(view.m));
+}
+
+static void SetProjectionAndViewMatrices() {
+  int w = static_cast<int>(static_cast<float>(gVXWindowWidth) * gVXScreenScaleX);
+  int h = static_cast<int>(static_cast<float>(gVXWindowHeight) * gVXScreenScaleY);
+  // Orthographic, near 1 and far 1000, centred: the view matrix does the offset.
+  const float projection[16] = {2.0f / static_cast<float>(w),
+                                0.0f,
+                                0.0f,
+                                0.0f,
+                                0.0f,
+                                2.0f / static_cast<float>(h),
+                                0.0f,
+                                0.0f,
+                                0.0f,
+                                0.0f,
+                                -0.002002002f,
+                                -1.002002f,
+                                0.0f,
+                                0.0f,
+                                0.0f,
+                                1.0f};
+  VXGfxUploadMatrix("uPMatrix", projection);
+  glViewport(0, 0, w, h);
+  VX_CHECK_GL("SetProjectionAndViewMatrices");
+  float view[16];
+  VXGfxBuildView(gVXScreenScaleX, gVXScreenScaleY, view);
+  VXGfxUploadMatrix("uVMatrix", view);
+  VX_CHECK_GL("SetProjectionAndViewMatrices");
+}
+
+// ---- Programs ----
+static void AttachIfCompiled(GLuint program, GLenum type, const char* source) {
+  GLuint shader = glCreateShader(type);
+  glShaderSource(shader, 1, &source, nullptr);
+  glCompileShader(shader);
+  GLint status = GL_FALSE;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+  if (status == GL_TRUE) {
+    glAttachShader(program, shader);
+  } else {
+    glDeleteShader(shader);  // left out, silently
+  }
+}
+
+static void BuildPrograms() {
+  for (int slot = 1; slot <= 2; ++slot) {
+    GLuint program = glCreateProgram();
+    AttachIfCompiled(program, GL_VERTEX_SHADER, kVertexSources[slot]);
+    AttachIfCompiled(program, GL_FRAGMENT_SHADER, kFragmentSources[slot]);
+    glLinkProgram(program);
+    gVXShaderProgram[slot] = program;
+  }
+}
+
+static void ShaderDestroy() {
+  for (int slot = 0; slot < 3; ++slot) {
+    if (gVXShaderProgram[slot] == 0) continue;
+    GLuint shaders[3];
+    GLsizei count = 0;
+    glGetAttachedShaders(gVXShaderProgram[slot], 3, &count, shaders);
+    for (GLsizei i = 0; i < count; ++i) glDeleteShader(shaders[i]);
+    glDeleteProgram(gVXShaderProgram[slot]);
+    gVXShaderProgram[slot] = 0;
+    VX_CHECK_GL("Shader::Destroy");
+  }
+  gVXCurrentProgram = 0;
+}
+
+// ---- Start-up, frame, shut-down ----
+static void ResetCamera(int width, int height) {
+  gVXWindowWidth = width;
+  gVXWindowHeight = height;
+  VXGfxSetCamPosition(0.0f, 0.0f);
+}
+
+void VXGfxInitHeadless(int width, int height) {
+  gVXGfxLive = false;
+  gVXCurrentProgram = 0;
+  ResetCamera(width, height);
+}
+
+int VXGfxInit(int width, int height) {
+  gVXWindowWidth = width;
+  gVXWindowHeight = height;
+  printf("Graphics: OpenGL\n");
+  fflush(stdout);
+  SDL_Window* window = static_cast<SDL_Window*>(VXSysGetWindowHandle());
+  if (!window) return 0;
+  sContext = SDL_GL_CreateContext(window);
+  if (!sContext) {
+    printf("SDL GL context: %s\n", SDL_GetError());
+    return 0;
+  }
+  SDL_GL_MakeCurrent(window, sContext);
+  SDL_GL_SetSwapInterval(0);  // the frame rate controller paces the frames
+
+  if (glewInit() != GLEW_OK) HaltWithMessage(__LINE__, "Mesg: fail to initialize GLEW!!");
+  if (!GLEW_VERSION_2_0) HaltWithMessage(__LINE__, "Mesg: OpenGL 2.0 is not supported!!");
+  while (glGetError() != GL_NO_ERROR) {
+  }  // some GLEW versions leave an error behind while probing
+  gVXGfxLive = true;
+
+  ResetCamera(width, height);
+  BuildPrograms();
+  glUseProgram(gVXShaderProgram[VX_RENDER_COLOR]);
+  gVXCurrentProgram = VX_RENDER_COLOR;
+  SetProjectionAndViewMatrices();
+  VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
+  VXGfxSetTransparency(1.0f);
+  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  VX_CHECK_GL("VXGfxInit");
+  return 1;
+}
+
+void VXGfxLoseContext(void) {
+  // Deleting the context frees every GL object in it; the names are now stale.
+  VXGfxTextShutdown();
+  gVXGfxLive = false;
+  for (GLuint& p : gVXShaderProgram) p = 0;
+  gVXCurrentProgram = 0;
+  gVXBoundTexture = 0;
+  if (sContext) {
+    SDL_GL_DeleteContext(sContext);
+    sContext = nullptr;
+  }
+}
+
+void VXGfxExit(void) {
+  if (gVXGfxLive) {
+    VXGfxTextShutdown();
+    ShaderDestroy();
+  }
+  VXGfxLoseContext();
+}
+
+void VXGfxStart(void) {
+  if (!gVXGfxLive) return;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glViewport(0, 0, gVXWindowWidth, gVXWindowHeight);
+}
+
+void VXGfxEnd(void) {
+  if (!gVXGfxLive) {
+    gVXCurrentProgram = 0;
+    return;
+  }
+  VX_CHECK_GL("VXGfxEnd");
+  glUseProgram(0);
+  gVXCurrentProgram = 0;
+  VX_CHECK_GL("VXGfxEnd");
+  glFinish();
+  VXSysSwapBuffers();
+}
+
+int VXGetWindowWidth(void) {
+  return gVXWindowWidth;
+}
+int VXGetWindowHeight(void) {
+  return gVXWindowHeight;
+}
+
+// ---- Render state ----
+void VXGfxSetBackgroundColor(float r, float g, float b) {
+  if (gVXGfxLive) glClearColor(r, g, b, 1.0f);
+}
+
+void VXGfxSetRenderMode(int mode) {
+  if (mode == VX_RENDER_NONE) {
+    if (gVXCurrentProgram != 0) {
+      if (gVXGfxLive) glUseProgram(0);
+      gVXCurrentProgram = 0;
+    }
+    return;
+  }
+  if (mode != VX_RENDER_COLOR && mode != VX_RENDER_TEXTURE) return;
+  if (gVXCurrentProgram == mode) return;
+  gVXCurrentProgram = mode;
+  if (!gVXGfxLive) return;
+  glUseProgram(gVXShaderProgram[mode]);
+  SetProjectionAndViewMatrices();
+}
+
+void VXGfxSetBlendMode(int mode) {
+  if (mode != VX_BLEND_NONE && mode != VX_BLEND_ALPHA && mode != VX_BLEND_ADDITIVE) return;
+  gVXBlendModeCurr = mode;
+  if (!gVXGfxLive) return;
+  if (mode == VX_BLEND_NONE) {
+    glDisable(GL_BLEND);
+    return;
+  }
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, mode == VX_BLEND_ALPHA ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
+}
+
+void VXGfxSetTransparency(float alpha) {
+  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
+  glUniform1f(VXGfxUniform("uTransparencyValue"), alpha);
+}
+
+void VXGfxSetBlendColor(float r, float g, float b, float a) {
+  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
+  glUniform4f(VXGfxUniform("uBlendColor"), r, g, b, a);
+  VX_CHECK_GL("VXGfxSetBlendColor");
+}
+
+void VXGfxSetTintColor(float r, float g, float b, float a) {
+  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
+  float* tint = gVXTint[gVXCurrentProgram];
+  tint[0] = r;
+  tint[1] = g;
+  tint[2] = b;
+  tint[3] = a;
+  glUniform4f(VXGfxUniform("uTintColor"), r, g, b, a);
+}
+
+void VXGfxSetPosition(float x, float y) {
+  float col[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  col[12] = x;
+  col[13] = y;
+  UploadColumnMatrix("uWorldMatrix", col);
+}
+
+void VXGfxSetTransform(const VXMtx33* pMtx) {
+  if (!pMtx) return;
+  float col[16] = {};
+  col[0] = pMtx->m[0][0];
+  col[1] = pMtx->m[1][0];
+  col[4] = pMtx->m[0][1];
+  col[5] = pMtx->m[1][1];
+  col[12] = pMtx->m[0][2];
+  col[13] = pMtx->m[1][2];
+  col[10] = col[15] = 1.0f;
+  UploadColumnMatrix("uWorldMatrix", col);
+}
+
+void VXGfxSetTransform3D(const float* pMtx) {
+  if (pMtx) VXGfxUploadMatrix("uWorldMatrix", pMtx);
+}
+
+float VXGfxGetWinMinX(void) {
+  return gVXWinMinX;
+}
+float VXGfxGetWinMaxX(void) {
+  return gVXWinMaxX;
+}
+float VXGfxGetWinMinY(void) {
+  return gVXWinMinY;
+}
+float VXGfxGetWinMaxY(void) {
+  return gVXWinMaxY;
+}
+
+void VXGfxSetCamPosition(float x, float y) {
+  gVXCamPosX = x;
+  gVXCamPosY = y;
+  gVXWinMinX = x - static_cast<float>(gVXWindowWidth) * 0.5f;
+  gVXWinMaxX = x + static_cast<float>(gVXWindowWidth) * 0.5f;
+  gVXWinMinY = y - static_cast<float>(gVXWindowHeight) * 0.5f;
+  gVXWinMaxY = y + static_cast<float>(gVXWindowHeight) * 0.5f;
+}
+
+void VXGfxGetCamPosition(float* pX, float* pY) {
+  if (pX) *pX = gVXCamPosX;
+  if (pY) *pY = gVXCamPosY;
+}
+
+// ---- Frame capture ----
+int VXGfxReadPixels(unsigned char* pOut, int width, int height) {
+  if (!gVXGfxLive || !pOut || width <= 0 || height <= 0) return 0;
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pOut);
+  // GL gives the bottom row first.
+  const size_t stride = static_cast<size_t>(width) * 4;
+  std::vector<unsigned char> row(stride);
+  for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+    memcpy(row.data(), pOut + stride * top, stride);
+    memcpy(pOut + stride * top, pOut + stride * bottom, stride);
+    memcpy(pOut + stride * bottom, row.data(), stride);
+  }
+  return 1;
+}
+
+int VXGfxSaveFramePNG(const char* pFileName) {
+  if (!gVXGfxLive || !pFileName) return 0;
+  int w = 0, h = 0;
+  VXSysGetDrawableSize(&w, &h);
+  if (w <= 0 || h <= 0) return 0;
+  std::vector<unsigned char> pixels(static_cast<size_t>(w) * h * 4);
+  if (!VXGfxReadPixels(pixels.data(), w, h)) return 0;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!surface) return 0;
+  int rc = IMG_SavePNG(surface, pFileName);
+  SDL_FreeSurface(surface);
+  return rc == 0 ? 1 : 0;
+}

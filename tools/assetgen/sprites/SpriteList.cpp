@@ -15,12 +15,7 @@ void AddSpritePictures(std::vector<Picture>& out) {
     out.push_back({std::string("Tower/") + s + "Tower2.png", 120, 120, Placeholder});
     out.push_back({std::string("Tower/") + s + "Tower3.png", 120, 120, Placeholder});
   }
-  const char* monsters[] = {"Bee",     "Butterfly", "Camel",    "Cow", "Ice",
-                            "Penguin", "Seal",      "Squirrel", "Tea", "Woodpecker"};
-  for (const char* m : monsters) {
-    out.push_back({std::string("Monster/") + m + ".png", 96, 96, Placeholder});
-    out.push_back({std::string("Monster/") + m + "Half.png", 96, 96, Placeholder});
-  }
+  sprites::AddMonsterPictures(out);
   out.push_back({"Bullet/Flower.png", 64, 64, Placeholder});
   out.push_back({"Bullet/Sunbeam.png", 64, 64, Placeholder});
   out.push_back({"Bullet/Gust.png", 64, 64, Placeholder});

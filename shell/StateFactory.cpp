@@ -11,10 +11,8 @@
 #include "screens/TeamName.h"
 #include "screens/WinLevel.h"
 #include "shell/GameStateManager.h"
-// Each screen's header joins here as its screen is written.
 
 BaseLevel* CreateStateObject(int id) {
-  // Each screen turns its label into "case STATE_X: return new X;".
   switch (id) {
     case STATE_LOGO:
       return new Logo;

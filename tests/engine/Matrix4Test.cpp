@@ -32,19 +32,6 @@ TEST(Matrix4, ProductIsRowTimesColumn) {
   EXPECT_TRUE(b == squared);
 }
 
-TEST(Matrix4, ScalarAndElementWiseOperators) {
-  const Matrix4 a = Sequence();
-  EXPECT_TRUE((a + a) == a * 2.0f);
-  EXPECT_TRUE((a * 4.0f) / 4.0f == a);
-  Matrix4 z = a;
-  z -= a;
-  Matrix4 zero;
-  EXPECT_TRUE(z == zero);
-  z += a;
-  z /= 2.0f;
-  EXPECT_FLOAT_EQ(8.0f, z.m[15]);
-}
-
 TEST(Matrix4, TransformsPointsAndVectorsOverAllFourComponents) {
   Matrix4 t;
   t.Identity();
@@ -112,16 +99,8 @@ TEST(Vector4, NormalizeLeavesANearZeroVectorUnchanged) {
   EXPECT_TRUE(v == Vector4(0.6f, 0, 0, 0.8f));
 }
 
-TEST(Vector4, ArithmeticCoversAllFourComponents) {
-  Vector4 v(1, 2, 3, 4);
-  EXPECT_TRUE(v * 2.0f == Vector4(2, 4, 6, 8));
-  EXPECT_TRUE(v / 2.0f == Vector4(0.5f, 1, 1.5f, 2));
-  EXPECT_TRUE(v + v - v == v);
-  EXPECT_TRUE(-v == Vector4(-1, -2, -3, -4));
-  v *= 3.0f;
-  v /= 3.0f;
-  EXPECT_TRUE(v == Vector4(1, 2, 3, 4));
+TEST(Vector4, PrintsAllFourComponents) {
   testing::internal::CaptureStdout();
-  v.Print();
+  Vector4(1, 2, 3, 4).Print();
   EXPECT_EQ("1.000, 2.000, 3.000, 4.000\n", testing::internal::GetCapturedStdout());
 }

@@ -61,15 +61,6 @@ TEST(VXVec2, ProjectionAndItsPerpendicularSplitTheVector) {
   EXPECT_FLOAT_EQ(5.0f, perp.y);
 }
 
-TEST(VXVec2, LerpIsNotClamped) {
-  const VXVec2 a{0.0f, 10.0f};
-  const VXVec2 b{10.0f, 20.0f};
-  VXVec2 r;
-  VXVec2Lerp(&r, &a, &b, 1.5f);
-  EXPECT_FLOAT_EQ(15.0f, r.x);
-  EXPECT_FLOAT_EQ(25.0f, r.y);
-}
-
 TEST(VXVec2, CrossIsPositiveWhenSecondLiesCounterClockwise) {
   const VXVec2 x{1.0f, 0.0f};
   const VXVec2 y{0.0f, 1.0f};

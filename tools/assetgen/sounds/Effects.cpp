@@ -14,6 +14,7 @@ Track BuildChime() {
   track.Place(0.07, Celesta(MidiHz(84), 0.9), 0.35, -0.2);
   track.Place(0.15, Celesta(MidiHz(91), 0.9), 0.3, 0.2);
   ApplyReverb(track, 0.4, 0.5, 0.4);
+  FadeOut(track, 0.3);
   return track;
 }
 
@@ -27,6 +28,7 @@ Track CoinJingle() {
     track.Place(times[i], Additive(pitch[i], 0.4, coin, 4, 0.001), i == 0 ? 0.5 : 0.38, (i % 2 ? 0.3 : -0.3));
   }
   ApplyReverb(track, 0.3, 0.4, 0.3);
+  FadeOut(track, 0.25);
   return track;
 }
 

@@ -1,24 +1,8 @@
 // The two longer one-shot sounds: the defeat sting and the drilling-wave alarm.
-#include <cmath>
-
 #include "sounds/Sounds.h"
 #include "sounds/Voices.h"
 
 namespace sound {
-
-namespace {
-
-// Lets the end of a one-shot sound die away instead of stopping short.
-void FadeTail(Track& track, double seconds) {
-  size_t n = track.Length(), fade = std::min(n, Samples(seconds));
-  for (size_t i = n - fade; i < n; ++i) {
-    float g = static_cast<float>(static_cast<double>(n - i) / fade);
-    track.left[i] *= g * g;
-    track.right[i] *= g * g;
-  }
-}
-
-}  // namespace
 
 Track DefeatSting() {
   Track track(4.0, false);
@@ -34,7 +18,7 @@ Track DefeatSting() {
   track.Place(1.3, Timpani(MidiHz(33), 2.2), 0.5, 0.0);
   track.Place(1.3, Bell(MidiHz(57), 2.5), 0.1, -0.2);
   ApplyReverb(track, 0.8, 0.5, 0.8);
-  FadeTail(track, 0.8);
+  FadeOut(track, 0.8);
   return track;
 }
 
@@ -48,7 +32,7 @@ Track WarningHorn() {
     PlaceChord(track, starts[b], notes, 3, 0.3, 0.3, [](double hz) { return Brass(hz, 0.5); });
   }
   ApplyReverb(track, 0.4, 0.5, 0.35);
-  FadeTail(track, 0.3);
+  FadeOut(track, 0.3);
   return track;
 }
 

@@ -232,6 +232,15 @@ void ApplyEcho(Track& track, double delaySeconds, double feedback, double wet) {
   }
 }
 
+void FadeOut(Track& track, double seconds) {
+  size_t n = track.Length(), fade = std::min(n, Samples(seconds));
+  for (size_t i = n - fade; i < n; ++i) {
+    float g = static_cast<float>(static_cast<double>(n - i) / fade);
+    track.left[i] *= g * g;
+    track.right[i] *= g * g;
+  }
+}
+
 double Peak(const Track& track) {
   double peak = 0.0;
   for (size_t i = 0; i < track.Length(); ++i) {

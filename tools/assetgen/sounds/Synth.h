@@ -75,6 +75,9 @@ void ApplyReverb(Track& track, double roomSize, double damping, double wet);
 // Stereo echo that alternates sides; wraps on a loop like the reverb.
 void ApplyEcho(Track& track, double delaySeconds, double feedback, double wet);
 
+// Lets the end of a one-shot sound die away instead of stopping short.
+void FadeOut(Track& track, double seconds);
+
 double Peak(const Track& track);
 double Rms(const Track& track);
 // Loudness of a short sound: the loudest 50 ms stretch.

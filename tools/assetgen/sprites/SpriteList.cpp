@@ -8,13 +8,8 @@ static void Placeholder(cairo_t* cr, int w, int h) {
 }
 
 void AddSpritePictures(std::vector<Picture>& out) {
-  const char* seasons[] = {"Spring", "Summer", "Autumn", "Winter"};
   sprites::AddMapPictures(out);
-  for (const char* s : seasons) {
-    out.push_back({std::string("Tower/") + s + "Tower.png", 120, 120, Placeholder});
-    out.push_back({std::string("Tower/") + s + "Tower2.png", 120, 120, Placeholder});
-    out.push_back({std::string("Tower/") + s + "Tower3.png", 120, 120, Placeholder});
-  }
+  sprites::AddTowerPictures(out);
   sprites::AddMonsterPictures(out);
   out.push_back({"Bullet/Flower.png", 64, 64, Placeholder});
   out.push_back({"Bullet/Sunbeam.png", 64, 64, Placeholder});

@@ -129,7 +129,7 @@ static void PaintGrassDetail(cairo_t* cr, Season s) {
     double x = rnd.Next() * kTile, y = rnd.Next() * kTile, hgt = 7 + rnd.Next() * 4;
     Wrapped(x, y, 12, [&](double px, double py) { Tuft(cr, px, py, tuft, hgt); });
   }
-  int extras = s == kSpring ? 10 : s == kSummer ? 8 : s == kAutumn ? 16 : 9;
+  int extras = s == kSpring ? 7 : s == kSummer ? 6 : s == kAutumn ? 14 : 9;
   for (int i = 0; i < extras; ++i) {
     double x = rnd.Next() * kTile, y = rnd.Next() * kTile, v = rnd.Next(), a = rnd.Next() * 2 * M_PI;
     Wrapped(x, y, 10, [&](double px, double py) {

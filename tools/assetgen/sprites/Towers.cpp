@@ -341,7 +341,7 @@ static void DrawTower(cairo_t* cr, TowerSeason s, int level) {
   GroundShadow(cr, 60, 100, 50, 10, 0.4);
   cairo_save(cr);
   // Grow about the foot of the plinth.
-  double k = level == 1 ? 0.72 : level == 2 ? 0.85 : 0.97;
+  double k = level == 1 ? 0.78 : level == 2 ? 0.88 : 0.97;
   cairo_translate(cr, 60, 100);
   cairo_scale(cr, k, k);
   cairo_translate(cr, -60, -100);

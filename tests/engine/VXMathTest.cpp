@@ -221,7 +221,7 @@ TEST(VXScalar, ClampTestsMinFirst) {
   EXPECT_FLOAT_EQ(0.0f, VXClamp(12.0f, 10.0f, 0.0f));
 }
 
-TEST(VXScalar, MinAndMaxTiesPickTheDocumentedOperand) {
+TEST(VXScalar, MinTieGivesSecondAndMaxTieGivesFirst) {
   EXPECT_TRUE(std::signbit(VXMin(0.0f, -0.0f)));   // tie gives b
   EXPECT_FALSE(std::signbit(VXMax(0.0f, -0.0f)));  // tie gives a
   EXPECT_FLOAT_EQ(1.0f, VXMin(1.0f, 2.0f));

@@ -165,7 +165,11 @@ static void SamplePlatform(int* pX, int* pY) {
   if (buttons & SDL_BUTTON(SDL_BUTTON_X1)) gVXInputKeyCurr[0x05] = kDown;
   if (buttons & SDL_BUTTON(SDL_BUTTON_X2)) gVXInputKeyCurr[0x06] = kDown;
 
-  // The global position works outside the window too (negative or past the edge).
+  if (SDL_GetMouseFocus() == window) {
+    SDL_GetMouseState(pX, pY);
+    return;
+  }
+  // Outside the window: the global position, negative or past the edges.
   int gx = 0, gy = 0, wx = 0, wy = 0;
   SDL_GetGlobalMouseState(&gx, &gy);
   SDL_GetWindowPosition(window, &wx, &wy);

@@ -188,11 +188,17 @@ int VXToogleFullScreen(bool full) {
   if (full) {
     gVXScreenScaleX = static_cast<float>(screenW) / static_cast<float>(gVXWindowWidth);
     gVXScreenScaleY = static_cast<float>(screenH) / static_cast<float>(gVXWindowHeight);
-    // Desktop full screen: the display mode stays, the window covers the screen.
+    // Desktop full screen: the display mode stays, the window covers the
+    // screen. Without a window manager nobody acts on the full-screen request,
+    // so the window is first made borderless and screen-sized by hand.
+    SDL_SetWindowBordered(sWindow, SDL_FALSE);
+    SDL_SetWindowPosition(sWindow, 0, 0);
+    SDL_SetWindowSize(sWindow, screenW, screenH);
     rc = SDL_SetWindowFullscreen(sWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
     gVXScreenScaleX = gVXScreenScaleY = 1.0f;
     rc = SDL_SetWindowFullscreen(sWindow, 0);
+    SDL_SetWindowBordered(sWindow, SDL_TRUE);
     SDL_SetWindowSize(sWindow, gVXWindowWidth, gVXWindowHeight);
     SDL_SetWindowPosition(sWindow, screenW / 2 - gVXWindowWidth / 2, screenH / 2 - gVXWindowHeight / 2);
     SDL_ShowWindow(sWindow);

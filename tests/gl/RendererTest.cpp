@@ -1,0 +1,205 @@
+// The renderer on a real window: where world points land on screen, in a
+// window and in full screen, and how blend, tint and transparency combine.
+#include <SDL.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "GlFixture.h"
+
+namespace {
+
+using RendererTest = GlTest;
+
+TEST_F(RendererTest, StartsWithTheLogicalViewAroundTheOriginAndTheColourProgram) {
+  int w = 0, h = 0;
+  VXSysGetDrawableSize(&w, &h);
+  EXPECT_EQ(960, w);
+  EXPECT_EQ(720, h);
+  EXPECT_FLOAT_EQ(-480.0f, VXGfxGetWinMinX());
+  EXPECT_FLOAT_EQ(480.0f, VXGfxGetWinMaxX());
+  EXPECT_FLOAT_EQ(-360.0f, VXGfxGetWinMinY());
+  EXPECT_FLOAT_EQ(360.0f, VXGfxGetWinMaxY());
+  EXPECT_EQ(VX_RENDER_COLOR, gVXCurrentProgram);
+  EXPECT_EQ(1, gVXWindowExists);
+  EXPECT_STREQ("Vexor Engine", SDL_GetWindowTitle(static_cast<SDL_Window*>(VXSysGetWindowHandle())));
+}
+
+TEST_F(RendererTest, QuadAtAWorldPointLandsOnItsPixelsInAWindow) {
+  VXGfxVertexList* quad = Quad(10, 10, 0xFFFF0000u);
+  BeginFrame();
+  VXGfxSetPosition(200, 100);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  EndFrame();
+  // World (200, 100) is pixel (680, 260); the quad covers 20 x 20 pixels.
+  EXPECT_TRUE(IsColor(At(670, 250), 255, 0, 0));
+  EXPECT_TRUE(IsColor(At(689, 269), 255, 0, 0));
+  EXPECT_TRUE(IsColor(At(669, 260), 0, 0, 0));
+  EXPECT_TRUE(IsColor(At(690, 260), 0, 0, 0));
+  EXPECT_TRUE(IsColor(At(680, 249), 0, 0, 0));
+  EXPECT_TRUE(IsColor(At(680, 270), 0, 0, 0));
+}
+
+TEST_F(RendererTest, CameraMovesTheViewFromTheNextProgramSwitch) {
+  VXGfxVertexList* quad = Quad(10, 10, 0xFF00FF00u);
+  VXGfxSetCamPosition(100, 50);
+  EXPECT_FLOAT_EQ(-380.0f, VXGfxGetWinMinX());
+  EXPECT_FLOAT_EQ(580.0f, VXGfxGetWinMaxX());
+  EXPECT_FLOAT_EQ(-310.0f, VXGfxGetWinMinY());
+  EXPECT_FLOAT_EQ(410.0f, VXGfxGetWinMaxY());
+  BeginFrame();
+  VXGfxSetPosition(200, 100);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  EndFrame();
+  EXPECT_TRUE(IsColor(At(580, 310), 0, 255, 0));
+  EXPECT_TRUE(IsColor(At(680, 260), 0, 0, 0));
+}
+
+TEST_F(RendererTest, FullScreenStretchesTheSameWorldViewOverTheScreen) {
+  SDL_DisplayMode mode;
+  ASSERT_EQ(0, SDL_GetDesktopDisplayMode(0, &mode));
+  VXToogleFullScreen(true);
+  VXToogleFullScreen(true);  // twice is the same as once
+  EXPECT_FLOAT_EQ(mode.w / 960.0f, gVXScreenScaleX);
+  EXPECT_FLOAT_EQ(mode.h / 720.0f, gVXScreenScaleY);
+  if (mode.w == 1920 && mode.h == 1080) {
+    EXPECT_FLOAT_EQ(2.0f, gVXScreenScaleX);
+    EXPECT_FLOAT_EQ(1.5f, gVXScreenScaleY);
+  }
+  VXGfxVertexList* quad = Quad(10, 10, 0xFF0000FFu);
+  for (int warmUp = 0; warmUp < 3; ++warmUp) {
+    BeginFrame();
+    VXGfxSetPosition(200, 100);
+    VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+    EndFrame();
+  }
+  ASSERT_EQ(mode.w, width_);
+  ASSERT_EQ(mode.h, height_);
+  const int cx = static_cast<int>(680 * gVXScreenScaleX), cy = static_cast<int>(260 * gVXScreenScaleY);
+  const int hw = static_cast<int>(10 * gVXScreenScaleX), hh = static_cast<int>(10 * gVXScreenScaleY);
+  EXPECT_TRUE(IsColor(At(cx - hw, cy - hh), 0, 0, 255));
+  EXPECT_TRUE(IsColor(At(cx + hw - 1, cy + hh - 1), 0, 0, 255));
+  EXPECT_TRUE(IsColor(At(cx - hw - 1, cy), 0, 0, 0));
+  EXPECT_TRUE(IsColor(At(cx + hw, cy), 0, 0, 0));
+  // The right edge of the view is the right edge of the screen.
+  BeginFrame();
+  VXGfxSetPosition(470, 0);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  EndFrame();
+  EXPECT_TRUE(IsColor(At(mode.w - 1, mode.h / 2), 0, 0, 255));
+
+  VXToogleFullScreen(false);
+  EXPECT_FLOAT_EQ(1.0f, gVXScreenScaleX);
+  EXPECT_FLOAT_EQ(1.0f, gVXScreenScaleY);
+  for (int warmUp = 0; warmUp < 3; ++warmUp) {
+    BeginFrame();
+    EndFrame();
+  }
+  EXPECT_EQ(960, width_);
+  EXPECT_EQ(720, height_);
+}
+
+TEST_F(RendererTest, BlendColourMixesByItsAlphaThenTintMultipliesThenTransparencyScalesAlpha) {
+  VXGfxVertexList* quad = Quad(20, 20, 0xFFFF0000u);
+  BeginFrame();
+  VXGfxSetBlendMode(VX_BLEND_ALPHA);
+  VXGfxSetRenderMode(VX_RENDER_COLOR);
+  VXGfxSetPosition(-100, 0);  // blend alpha 0: the vertex colour as it is
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  VXGfxSetBlendColor(0, 0, 1, 1);  // alpha 1: replaced
+  VXGfxSetPosition(0, 0);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  VXGfxSetBlendColor(0, 0, 1, 0.5f);  // (0.5, 0, 0.5), tinted to (0.5, 0, 0.25), half over black
+  VXGfxSetTintColor(1, 1, 0.5f, 1);
+  VXGfxSetTransparency(0.5f);
+  VXGfxSetPosition(100, 0);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  EndFrame();
+  EXPECT_TRUE(IsColor(At(380, 360), 255, 0, 0));
+  EXPECT_TRUE(IsColor(At(480, 360), 0, 0, 255));
+  EXPECT_TRUE(IsColor(At(580, 360), 64, 0, 32));
+}
+
+TEST_F(RendererTest, AdditiveBlendingAddsAndAnUnknownBlendModeChangesNothing) {
+  VXGfxVertexList* red = Quad(20, 20, 0xFFFF0000u);
+  VXGfxVertexList* green = Quad(20, 20, 0xFF00FF00u);
+  BeginFrame();
+  VXGfxSetBlendMode(VX_BLEND_ADDITIVE);
+  VXGfxSetBlendMode(7);
+  VXGfxSetPosition(0, 0);
+  VXGfxMeshDraw(red, VX_DRAW_TRIANGLES);
+  VXGfxMeshDraw(green, VX_DRAW_TRIANGLES);
+  EndFrame();
+  EXPECT_TRUE(IsColor(At(480, 360), 255, 255, 0));
+}
+
+TEST_F(RendererTest, PackedVertexColourBecomesFloatsInRgbaOrder) {
+  VXGfxVertexList* quad = Quad(1, 1, 0x80FF0000u);
+  ASSERT_NE(nullptr, quad);
+  EXPECT_EQ(6u, quad->vertexCount);
+  float color[4] = {};
+  glBindBuffer(GL_ARRAY_BUFFER, quad->pBuffers[1]);
+  glGetBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(color), color);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  EXPECT_FLOAT_EQ(1.0f, color[0]);
+  EXPECT_FLOAT_EQ(0.0f, color[1]);
+  EXPECT_FLOAT_EQ(0.0f, color[2]);
+  EXPECT_NEAR(0.50196f, color[3], 1e-5f);
+}
+
+TEST_F(RendererTest, EmptyMeshAndInvalidDrawModeDrawNothing) {
+  VXGfxMeshStart();
+  VXGfxVertexList* empty = VXGfxMeshEnd();
+  meshes_.push_back(empty);
+  ASSERT_NE(nullptr, empty);
+  EXPECT_EQ(0u, empty->vertexCount);
+  VXGfxVertexList* quad = Quad(20, 20, 0xFFFFFFFFu);
+  BeginFrame();
+  VXGfxSetPosition(0, 0);
+  VXGfxMeshDraw(empty, VX_DRAW_TRIANGLES);
+  testing::internal::CaptureStdout();
+  VXGfxMeshDraw(quad, 4);
+  EXPECT_EQ("Mesh Draw Mode 4 is invalid!\n", testing::internal::GetCapturedStdout());
+  EndFrame();
+  EXPECT_TRUE(IsColor(At(480, 360), 0, 0, 0));
+}
+
+TEST_F(RendererTest, TwoMeshesBuiltInTurnDoNotShareVertices) {
+  VXGfxVertexList* first = Quad(5, 5, 0xFFFFFFFFu);
+  VXGfxMeshStart();
+  VXGfxTriAdd(0, 0, 0xFFFFFFFFu, 0, 0, 1, 0, 0xFFFFFFFFu, 0, 0, 0, 1, 0xFFFFFFFFu, 0, 0);
+  VXGfxVertexList* second = VXGfxMeshEnd();
+  meshes_.push_back(second);
+  EXPECT_EQ(6u, first->vertexCount);
+  EXPECT_EQ(3u, second->vertexCount);
+}
+
+TEST_F(RendererTest, LineDrawsUnderTheColourProgramOnly) {
+  BeginFrame();
+  VXGfxSetRenderMode(VX_RENDER_COLOR);
+  VXGfxSetPosition(0, 0);
+  VXGfxLine(-100, 0.5f, 0, 1, 1, 1, 1, 100, 0.5f, 0, 1, 1, 1, 1);
+  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+  VXGfxSetPosition(0, 0);
+  VXGfxLine(-100, 100.5f, 0, 1, 1, 1, 1, 100, 100.5f, 0, 1, 1, 1, 1);
+  EndFrame();
+  EXPECT_TRUE(IsColor(At(480, 359), 255, 255, 255));
+  EXPECT_TRUE(IsColor(At(480, 259), 0, 0, 0));
+}
+
+// A GL error at the end of a frame halts with its report on standard output.
+TEST(RendererDeathTest, GlErrorHaltsWithItsReport) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  auto provoke = [] {
+    dup2(fileno(stderr), fileno(stdout));  // the report goes to stdout; let the matcher see it
+    VXSysInit(nullptr, 1, 960, 720, 0, 0, nullptr);
+    glEnable(0x1234);  // GL_INVALID_ENUM
+    VXGfxEnd();
+  };
+  EXPECT_EXIT(provoke(), ::testing::ExitedWithCode(1),
+              "CHECK_GL_ERROR:\nLine: [0-9]+\nFunc: VXGfxEnd\nFile: \\.\\.\\\\\\.\\.\\\\src\\\\VXGraphics\nCode: "
+              "0x00000500\nMesg: \n");
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 // label is any space-free word ending in one space.
 #include "data/DataInput.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <fstream>
 

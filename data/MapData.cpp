@@ -1,6 +1,7 @@
 // Map file reading, the path's ends and the ground tiles.
 #include "data/MapData.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <fstream>
 

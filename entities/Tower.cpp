@@ -1,6 +1,8 @@
 // Towers: season boost, upgrades, targeting, firing and the marker menu.
 #include "entities/Tower.h"
 
+#include <cstddef>
+
 #include "entities/Bullet.h"
 #include "entities/Monster.h"
 #include "entities/SmokeEmitter.h"

@@ -1,6 +1,8 @@
 // Wave progression.
 #include "entities/WaveManager.h"
 
+#include <cstddef>
+
 #include "entities/Monster.h"
 #include "entities/Sprite.h"
 #include "entities/Wave.h"

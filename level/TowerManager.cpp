@@ -4,6 +4,8 @@
 // for the grid's hidden column 0.
 #include "level/TowerManager.h"
 
+#include <cstddef>
+
 #include "VXGraphics.h"
 #include "VXInput.h"
 #include "data/DataInput.h"

@@ -148,6 +148,11 @@ void DrawLose(cairo_t* cr, int w, int h) {
     cairo_fill(cr);
   }
   PaintVignette(cr, w, h, RgbHex(0x000000), 0.05, 0.6);
+  // The screen quits from a click at window x 355..605, y 535..585 but draws no
+  // button there, so the backdrop carries one.
+  PaintPlate(cr, 362, 538, 236, 44, false);
+  PaintLettering(cr, "Quit Game", 480, 560, {"DejaVu Serif", true, 24}, RgbHex(0xFFF7E2), RgbHex(0xEBCB8F), Ui::kInk,
+                 2.2);
 }
 
 // Drawn at transparency 0.6 over the field: navy, darker towards the edges.

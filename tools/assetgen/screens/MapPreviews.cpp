@@ -19,7 +19,7 @@ struct MapCard {
 };
 
 const MapCard kCards[] = {
-    {"OriginalMap.txt", "Meadow Road", "Normal", 1, 0x3C8D4F},
+    {"OriginalMap.txt", "Meadow Road", "Normal", 2, 0x3C8D4F},
     {"UltimateMap.txt", "Twin Paths", "Extreme", 3, 0xA8342A},
 };
 
@@ -145,10 +145,17 @@ void PaintCard(cairo_t* cr, const MapCard& card, bool lit) {
   }
   PaintParchment(cr, x, y, w, h);
   if (lit) {
-    RoundedRect(cr, x + 3, y + 3, w - 6, h - 6, 20);
-    SetRgb(cr, RgbHex(0xFFE9A0));
-    cairo_set_line_width(cr, 6);
-    cairo_stroke(cr);
+    // The wooden frame turns to gold.
+    RoundedRect(cr, x, y, w, h, 22);
+    RoundedRect(cr, x + 10, y + 10, w - 20, h - 20, 14);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_pattern_t* gold = cairo_pattern_create_linear(0, y, 0, y + h);
+    cairo_pattern_add_color_stop_rgb(gold, 0, 1.0, 0.93, 0.62);
+    cairo_pattern_add_color_stop_rgb(gold, 1, 0.85, 0.58, 0.16);
+    cairo_set_source(cr, gold);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gold);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     RoundedRect(cr, x + 12, y + 12, w - 24, h - 24, 13);
     SetRgb(cr, {1, 1, 1}, 0.22);
     cairo_fill(cr);
@@ -170,15 +177,16 @@ void PaintCard(cairo_t* cr, const MapCard& card, bool lit) {
   if (entry >= 0) PaintEntry(cr, gx + cell * 0.5, gy + (entry + 0.5) * cell, cell);
   if (exit >= 0) PaintExit(cr, gx + (kColumns - 0.5) * cell, gy + (exit + 0.5) * cell, cell);
 
-  PaintRibbon(cr, x + w / 2, y + 58, w - 70, 50, RgbHex(card.ribbon));
+  Rgb ribbon = RgbHex(card.ribbon);
+  PaintRibbon(cr, x + w / 2, y + 58, w - 70, 50, lit ? Lighter(ribbon, 0.18) : ribbon);
   Type nameType = FitType(cr, card.name, {"DejaVu Serif", true, 30}, w - 110);
   PaintLettering(cr, card.name, x + w / 2, y + 55, nameType, lit ? RgbHex(0xFFFFFF) : RgbHex(0xFFF4C2),
                  lit ? RgbHex(0xFFE680) : RgbHex(0xF2B640), Ui::kInk, 2.5);
 
   double ly = gy + kRows * cell + 52;
   PaintLettering(cr, card.level, x + w / 2, ly, {"DejaVu Serif", true, 30},
-                 card.stars > 1 ? RgbHex(0xE0503A) : RgbHex(0x4FA34A),
-                 card.stars > 1 ? RgbHex(0x9A1E18) : RgbHex(0x2E6E2C), Ui::kCream, 2.5);
+                 card.stars > 2 ? RgbHex(0xE0503A) : RgbHex(0x4FA34A),
+                 card.stars > 2 ? RgbHex(0x9A1E18) : RgbHex(0x2E6E2C), Ui::kCream, 2.5);
   for (int i = 0; i < 3; ++i) PaintStar(cr, x + w / 2 + (i - 1) * 42, ly + 52, 16, i < card.stars);
   if (!real) {
     PaintText(cr, "(map file missing)", x + w / 2, gy + kRows * cell + 16, {"DejaVu Sans", false, 14}, RgbHex(0x8A2A20),

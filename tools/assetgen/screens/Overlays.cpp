@@ -123,9 +123,9 @@ void DrawTutorial(cairo_t* cr, int w, int h) {
   PaintGlassPanel(cr, x, y, 300, 138, alpha);
   PaintText(cr, "Your towers", x + 16, y + 28, kPanelHeading, kHeading);
   PaintStepRow(cr, x + 16, y + 52, "Click a tower, then a cell beside it:");
-  double cx = x + 150, cy = y + 84;
+  double cx = x + 150, cy = y + 80;
   for (int c = -1; c <= 1; ++c) PaintMiniGrass(cr, cx - 17 + c * 36, cy - 17, 34, false);
-  PaintTower(cr, cx, cy + 14, 36, PaletteOf(1).roof);
+  PaintTower(cr, cx, cy + 15, 40, PaletteOf(1).roof);
   PaintCoin(cr, cx - 36, cy, 10);
   cairo_move_to(cr, cx + 36, cy - 11);
   cairo_line_to(cr, cx + 47, cy + 1);
@@ -134,8 +134,8 @@ void DrawTutorial(cairo_t* cr, int w, int h) {
   cairo_rectangle(cr, cx + 31, cy + 1, 10, 9);
   SetRgb(cr, RgbHex(0x3CE05A));
   cairo_fill(cr);
-  PaintText(cr, "left: sell", cx - 60, cy + 46, kPanelText, kLine, kRight);
-  PaintText(cr, "right: upgrade", cx + 10, cy + 46, kPanelText, kLine);
+  PaintText(cr, "sell", cx - 36, cy + 40, {"DejaVu Sans", true, 14}, kHeading, kCentre);
+  PaintText(cr, "upgrade", cx + 36, cy + 40, {"DejaVu Sans", true, 14}, kHeading, kCentre);
 
   // Bottom left, above the build bar: pause and scrolling.
   x = 16;

@@ -320,8 +320,9 @@ void PaintSeasonScene(cairo_t* cr, int w, int h, int season, unsigned seed, doub
     if (n.Next() < 0.35) continue;
     PaintTree(cr, season, x, mid.At(x) + 4, h * (0.07 + n.Next() * 0.04), seed * 7 + static_cast<unsigned>(x));
   }
-  if (span > w * 0.4) {
-    double tx = treeMinX + span * 0.2;
+  // A watchtower: in a full landscape, or in the panorama's two outer seasons.
+  if (span > w * 0.9 || treeMinX <= 0 || treeMaxX >= w) {
+    double tx = treeMinX + span * (span > w * 0.9 ? 0.2 : 0.5);
     PaintTower(cr, tx, mid.At(tx) + 6, h * 0.16, p.roof);
   }
   PaintRidge(cr, near, w, h, p.near, p.ground);

@@ -162,8 +162,9 @@ void PaintPlate(cairo_t* cr, double x, double y, double w, double h, bool lit) {
   RoundedRect(cr, x, y, w, h, radius);
   FillVertical(cr, y, y + h, lit ? RgbHex(0xFFF0B0) : Ui::kGold, lit ? RgbHex(0xD9962A) : Ui::kGoldDeep);
   RoundedRect(cr, x + rim, y + rim, w - 2 * rim, h - 2 * rim, radius - rim * 0.7);
-  Rgb top = lit ? Lighter(Ui::kWoodTop, 0.28) : Ui::kWoodTop;
-  Rgb low = lit ? Lighter(Ui::kWoodLow, 0.22) : Ui::kWoodLow;
+  // Lit wood turns to warm honey rather than paler brown.
+  Rgb top = lit ? RgbHex(0xD0914E) : Ui::kWoodTop;
+  Rgb low = lit ? RgbHex(0x945B2C) : Ui::kWoodLow;
   FillVertical(cr, y + rim, y + h - rim, top, low);
 
   // Wood grain: soft darker streaks, thick enough to survive nearest sampling.

@@ -72,7 +72,9 @@ void PaintTitle(cairo_t* cr, int w, const TitleSpec& t, int emblemSeason) {
 void DrawVictory(cairo_t* cr, int w, int) {
   cairo_save(cr);
   cairo_scale(cr, w / 500.0, w / 500.0);
-  // Rays behind the banner.
+  // Rays behind the banner, flattened so they fade before the picture's top edge.
+  cairo_translate(cr, 0, 110 * 0.55);
+  cairo_scale(cr, 1.0, 0.45);
   for (int i = 0; i < 16; ++i) {
     double a = M_PI + i * M_PI / 15;
     cairo_move_to(cr, 250, 110);

@@ -102,113 +102,92 @@ void Track::Place(double seconds, const Mono& note, double gain, double pan) {
   double angle = (std::clamp(pan, -1.0, 1.0) + 1.0) * kPi / 4.0;
   float gl = static_cast<float>(gain * std::cos(angle) * std::sqrt(2.0));
   float gr = static_cast<float>(gain * std::sin(angle) * std::sqrt(2.0));
-  size_t n = Length();
-  long start = std::lround(seconds * kRate);
-  for (size_t i = 0; i < note.size(); ++i) {
-    long at = start + static_cast<long>(i);
-    if (loop) {
-      at %= static_cast<long>(n);
-      if (at < 0) at += static_cast<long>(n);
-    } else if (at < 0 || at >= static_cast<long>(n)) {
-      continue;
+  long n = static_cast<long>(Length());
+  long at = std::lround(seconds * kRate);
+  if (loop) at = ((at % n) + n) % n;
+  float* l = left.data();
+  float* r = right.data();
+  const float* x = note.data();
+  for (size_t i = 0, count = note.size(); i < count; ++i, ++at) {
+    if (at >= n) {
+      if (!loop) break;
+      at = 0;
     }
-    left[static_cast<size_t>(at)] += gl * note[i];
-    right[static_cast<size_t>(at)] += gr * note[i];
+    if (at < 0) continue;
+    l[at] += gl * x[i];
+    r[at] += gr * x[i];
   }
 }
 
 namespace {
 
-class Comb {
- public:
-  explicit Comb(size_t size) : buffer_(size, 0.0f) {}
-  float Process(float x, float feedback, float damp) {
-    float out = buffer_[pos_];
-    store_ = out * (1.0f - damp) + store_ * damp;
-    buffer_[pos_] = x + store_ * feedback;
-    if (++pos_ == buffer_.size()) pos_ = 0;
-    return out;
-  }
-
- private:
-  std::vector<float> buffer_;
-  size_t pos_ = 0;
-  float store_ = 0.0f;
-};
-
-class Allpass {
- public:
-  explicit Allpass(size_t size) : buffer_(size, 0.0f) {}
-  float Process(float x) {
-    float delayed = buffer_[pos_];
-    buffer_[pos_] = x + delayed * 0.5f;
-    if (++pos_ == buffer_.size()) pos_ = 0;
-    return delayed - x;
-  }
-
- private:
-  std::vector<float> buffer_;
-  size_t pos_ = 0;
-};
-
-// Runs `step` over every sample once, or over two laps of a loop, handing it
-// the output index only on the lap that is kept.
 template <typename Step>
 void RunLaps(const Track& track, Step step) {
   size_t n = track.Length();
-  size_t total = track.loop ? 2 * n : n;
-  for (size_t i = 0; i < total; ++i) {
-    bool keep = !track.loop || i >= n;
-    step(i % n, keep);
-  }
+  size_t warm = track.loop ? std::min(n, Samples(8.0)) : 0;
+  for (size_t i = n - warm; i < n; ++i) step(i, false);
+  for (size_t i = 0; i < n; ++i) step(i, true);
 }
 
 }  // namespace
+
+// A feedback comb with a damped loop, run over a whole signal and added to `out`.
+// The effects work a whole line at a time on raw pointers: the generator also
+// runs in unoptimised sanitizer builds, where a call per sample would dominate.
+static void RunComb(const float* in, float* out, size_t count, size_t delay, float feedback, float damp) {
+  std::vector<float> line(delay, 0.0f);
+  float* buffer = line.data();
+  float store = 0.0f;
+  size_t pos = 0;
+  for (size_t i = 0; i < count; ++i) {
+    float y = buffer[pos];
+    store = y * (1.0f - damp) + store * damp;
+    buffer[pos] = in[i] + store * feedback;
+    if (++pos == delay) pos = 0;
+    out[i] += y;
+  }
+}
+
+static void RunAllpass(float* signal, size_t count, size_t delay) {
+  std::vector<float> line(delay, 0.0f);
+  float* buffer = line.data();
+  size_t pos = 0;
+  for (size_t i = 0; i < count; ++i) {
+    float delayed = buffer[pos];
+    buffer[pos] = signal[i] + delayed * 0.5f;
+    if (++pos == delay) pos = 0;
+    signal[i] = delayed - signal[i];
+  }
+}
 
 void ApplyReverb(Track& track, double roomSize, double damping, double wet) {
   static const size_t kCombs[] = {1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617};
   static const size_t kAllpasses[] = {556, 441, 341, 225};
   const size_t kSpread = 23;
-  std::vector<Comb> combsL, combsR;
-  std::vector<Allpass> passesL, passesR;
-  for (size_t c : kCombs) {
-    combsL.emplace_back(c);
-    combsR.emplace_back(c + kSpread);
-  }
-  for (size_t a : kAllpasses) {
-    passesL.emplace_back(a);
-    passesR.emplace_back(a + kSpread);
-  }
   float feedback = static_cast<float>(0.7 + 0.28 * roomSize);
   float damp = static_cast<float>(damping * 0.4);
-  std::vector<float> outL(track.Length(), 0.0f), outR(track.Length(), 0.0f);
-  RunLaps(track, [&](size_t i, bool keep) {
-    float in = (track.left[i] + track.right[i]) * 0.015f;
-    float l = 0.0f, r = 0.0f;
-    for (size_t c = 0; c < combsL.size(); ++c) {
-      l += combsL[c].Process(in, feedback, damp);
-      r += combsR[c].Process(in, feedback, damp);
-    }
-    for (size_t a = 0; a < passesL.size(); ++a) {
-      l = passesL[a].Process(l);
-      r = passesR[a].Process(r);
-    }
-    if (keep) {
-      outL[i] = l;
-      outR[i] = r;
-    }
-  });
+  // The input: on a loop, the warm-up stretch from the end followed by the whole loop.
+  std::vector<float> in;
+  in.reserve(track.Length() + Samples(8.0));
+  RunLaps(track, [&](size_t i, bool) { in.push_back((track.left[i] + track.right[i]) * 0.015f); });
+  size_t warm = in.size() - track.Length();
   float w = static_cast<float>(wet);
-  for (size_t i = 0; i < track.Length(); ++i) {
-    track.left[i] += w * outL[i];
-    track.right[i] += w * outR[i];
+  for (int side = 0; side < 2; ++side) {
+    size_t spread = side ? kSpread : 0;
+    std::vector<float> acc(in.size(), 0.0f);
+    for (size_t c : kCombs) RunComb(in.data(), acc.data(), in.size(), c + spread, feedback, damp);
+    for (size_t a : kAllpasses) RunAllpass(acc.data(), acc.size(), a + spread);
+    float* out = side ? track.right.data() : track.left.data();
+    for (size_t i = 0; i < track.Length(); ++i) out[i] += w * acc[warm + i];
   }
 }
 
 void ApplyEcho(Track& track, double delaySeconds, double feedback, double wet) {
   size_t d = std::max<size_t>(1, Samples(delaySeconds));
-  std::vector<float> lineL(d, 0.0f), lineR(d, 0.0f);
+  std::vector<float> lineStoreL(d, 0.0f), lineStoreR(d, 0.0f);
   std::vector<float> outL(track.Length(), 0.0f), outR(track.Length(), 0.0f);
+  float* lineL = lineStoreL.data();
+  float* lineR = lineStoreR.data();
   size_t pos = 0;
   float fb = static_cast<float>(feedback);
   OnePole toneL, toneR;

@@ -15,8 +15,9 @@ Mono Additive(double hz, double seconds, const Partial* partials, int count, dou
     double w = 2.0 * kPi * f / kRate, c = std::cos(w), s = std::sin(w);
     double re = 1.0, im = 0.0;
     double k = std::exp(-1.0 / (partials[p].decay * kRate)), level = partials[p].amplitude;
-    for (size_t i = 0; i < out.size(); ++i) {
-      out[i] += static_cast<float>(im * level);
+    float* o = out.data();
+    for (size_t i = 0, n = out.size(); i < n; ++i) {
+      o[i] += static_cast<float>(im * level);
       double nre = re * c - im * s;
       im = re * s + im * c;
       re = nre;

@@ -6,8 +6,42 @@
 
 namespace {
 
+// The monsters' road winds across the foreground, sandy in the warm seasons
+// and snowed over in winter.
+void PaintRoad(cairo_t* cr, int w, int h) {
+  auto trace = [&]() {
+    cairo_move_to(cr, -40, h - 70);
+    cairo_curve_to(cr, w * 0.25, h - 20, w * 0.45, h - 110, w * 0.62, h - 62);
+    cairo_curve_to(cr, w * 0.78, h - 20, w * 0.9, h - 90, w + 40, h - 58);
+  };
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  trace();
+  SetRgb(cr, RgbHex(0x6E4E2A), 0.35);
+  cairo_set_line_width(cr, 62);
+  cairo_stroke(cr);
+  trace();
+  cairo_pattern_t* sand = cairo_pattern_create_linear(0, 0, w, 0);
+  cairo_pattern_add_color_stop_rgb(sand, 0, 0.90, 0.80, 0.58);
+  cairo_pattern_add_color_stop_rgb(sand, 0.55, 0.88, 0.74, 0.50);
+  cairo_pattern_add_color_stop_rgb(sand, 0.7, 0.84, 0.66, 0.42);
+  cairo_pattern_add_color_stop_rgb(sand, 0.8, 0.93, 0.95, 0.98);
+  cairo_pattern_add_color_stop_rgb(sand, 1, 0.93, 0.95, 0.98);
+  cairo_set_source(cr, sand);
+  cairo_set_line_width(cr, 50);
+  cairo_stroke(cr);
+  cairo_pattern_destroy(sand);
+  // A worn, lighter middle.
+  trace();
+  SetRgb(cr, {1, 1, 1}, 0.18);
+  cairo_set_line_width(cr, 22);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
 void DrawMenu(cairo_t* cr, int w, int h) {
   PaintYearPanorama(cr, w, h, 7);
+  PaintRoad(cr, w, h);
   // A soft dusk at the edges pulls the eye to the centre column.
   PaintVignette(cr, w, h, RgbHex(0x1A1030), 0.0, 0.45);
 }

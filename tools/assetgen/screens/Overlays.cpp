@@ -56,7 +56,7 @@ void DrawWarning(cairo_t* cr, int w, int h) {
   // The banner sits just under the header strip.
   double top = 78, bandH = 104;
   cairo_rectangle(cr, 0, top, w, bandH);
-  SetRgb(cr, RgbHex(0x5A0608), 0.82);
+  SetRgb(cr, RgbHex(0x5A0608), 0.95);
   cairo_fill(cr);
   PaintHazardBand(cr, 0, top, w, 14);
   PaintHazardBand(cr, 0, top + bandH - 14, w, 14);
@@ -166,16 +166,16 @@ void DrawTutorial(cairo_t* cr, int w, int h) {
 
 // Not shown by the game today: a controls card under the pause menu's buttons.
 void DrawPauseHelp(cairo_t* cr, int w, int h) {
-  double x = w / 2.0 - 300, y = 530;
-  PaintGlassPanel(cr, x, y, 600, 150, 0.85);
+  double x = w / 2.0 - 330, y = 526;
+  PaintGlassPanel(cr, x, y, 660, 166, 0.85);
   PaintText(cr, "Controls", w / 2.0, y + 30, kPanelHeading, kHeading, kCentre);
-  const char* kLeft[] = {"B  build mode (30 money)", "Click a season, then green grass",
-                         "Click a tower: its range shows"};
-  const char* kRight[] = {"Left of a tower: sell", "Right of a tower: upgrade (50, 80)",
-                          "Esc pause   Right mouse: back to start"};
-  for (int i = 0; i < 3; ++i) {
-    PaintText(cr, kLeft[i], x + 24, y + 62 + i * 28, kPanelText, kLine);
-    PaintText(cr, kRight[i], x + 310, y + 62 + i * 28, kPanelText, kLine);
+  const char* kLeft[] = {"B: build mode (30 money)", "Click a season, then green grass",
+                         "Click a tower: its range shows", "Cursor at a side edge: scroll"};
+  const char* kRight[] = {"Cell left of a tower: sell", "Cell right of it: upgrade (50, 80)", "Esc: pause",
+                          "Hold right mouse: back to the left end"};
+  for (int i = 0; i < 4; ++i) {
+    PaintText(cr, kLeft[i], x + 24, y + 60 + i * 26, kPanelText, kLine);
+    PaintText(cr, kRight[i], x + 345, y + 60 + i * 26, kPanelText, kLine);
   }
 }
 

@@ -1,4 +1,6 @@
 // Monsters, towers, bullets, particles and overlays inside a running level.
+#include <vector>
+
 #include "LevelHarness.h"
 #include "data/DataInput.h"
 #include "entities/Bullet.h"
@@ -199,15 +201,16 @@ TEST_F(EntityTest, TowerFiresEveryTwoSecondsAndPassesOverDyingMonsters) {
   ASSERT_NE(nullptr, t);
   Season().currentSeason = 2;
   Monster* m = StillMonster(0, t->position.x + 40.0f, t->position.y);
-  int shots = 0;
+  std::vector<int> shots;
   bool wasFlying = false;
-  for (int i = 0; i < 600; ++i) {
+  for (int i = 0; i < 620; ++i) {
     Frame();
     bool flying = Flying(t) != nullptr;
-    if (flying && !wasFlying) ++shots;
+    if (flying && !wasFlying) shots.push_back(i);
     wasFlying = flying;
   }
-  EXPECT_EQ(5, shots);
+  ASSERT_EQ(5u, shots.size());
+  for (size_t k = 1; k < shots.size(); ++k) EXPECT_NEAR(120, shots[k] - shots[k - 1], 1) << "shot " << k;
   EXPECT_EQ(1000 - 5 * t->damage, m->health);
   m->health = 0;
   m->dying = true;

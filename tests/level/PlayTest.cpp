@@ -2,8 +2,11 @@
 #include "LevelHarness.h"
 #include "VXInput.h"
 #include "data/DataInput.h"
+#include "data/GUIData.h"
 #include "entities/ITimer.h"
+#include "entities/SimpleSprites.h"
 #include "entities/Tutorial.h"
+#include "resources/ResourceManager.h"
 
 namespace {
 
@@ -169,6 +172,45 @@ TEST_F(PlayTest, ClickWithTheCursorOutsideTheWindowIsIgnored) {
   for (const auto& p : outside) Click(p[0], p[1]);
   EXPECT_EQ(1, Towers().buildType);  // still in hand: nothing was built
   EXPECT_EQ(t, Towers().FindTowerOn(t->cell));
+}
+
+TEST_F(PlayTest, BuildBarButtonsAnswerOnlyInsideTheirSixtyNinePixels) {
+  GUIData& gui = GUIData::GetInstance();
+  const int probes[][3] = {{495, 655, 1}, {461, 621, 1}, {529, 689, 1}, {530, 655, 0}, {495, 620, 0},
+                           {571, 655, 2}, {749, 655, 3}, {791, 689, 4}, {860, 655, 0}, {495, 690, 0}};
+  for (const auto& p : probes) {
+    VXInputScriptCursor(p[0], p[1]);
+    Frame();
+    EXPECT_EQ(p[2], gui.HitTest()) << p[0] << ", " << p[1];
+  }
+}
+
+TEST_F(PlayTest, PlacementPreviewIsGreenOverBuildableCellsRedElsewhereAndHiddenOverTheBars) {
+  HoldWaves();
+  int column = 0, row = 0;
+  FindFreeCell(&column, &row);
+  Press(VX_KEY_B);
+  Click(495, 655);
+  ASSERT_TRUE(Towers().placing);
+  GUITile* preview = GUIData::GetInstance().guiTiles[6];
+  ResourceManager* rm = ResourceManager::GetInstance();
+  VXInputScriptCursor(CellX(column), CellY(row));
+  Frame();
+  EXPECT_FALSE(preview->dead);
+  EXPECT_EQ(rm->GetMiscTexture(MISC_GREEN_TILE), preview->texture);
+  EXPECT_FLOAT_EQ(60.0f * column - 510.0f, preview->position.x);
+  EXPECT_FLOAT_EQ(330.0f - 60.0f * row, preview->position.y);
+  Map().FindStartAndEnd();
+  int path = Map().startCell + 1;
+  VXInputScriptCursor(CellX(path % 22), CellY(path / 22));
+  Frame();
+  EXPECT_EQ(rm->GetMiscTexture(MISC_RED_TILE), preview->texture);
+  VXInputScriptCursor(300, 20);
+  Frame();
+  EXPECT_TRUE(preview->dead);
+  VXInputScriptCursor(300, 660);
+  Frame();
+  EXPECT_TRUE(preview->dead);
 }
 
 // ---- Camera ----

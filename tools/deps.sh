@@ -6,7 +6,7 @@ set -euo pipefail
 build_pkgs=(build-essential cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libsdl2-image-dev libglew-dev libgl-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
-  libcairo2-dev libvorbis-dev libogg-dev libjpeg62-turbo-dev libgl1-mesa-dri)
+  libcairo2-dev libpng-dev libvorbis-dev libogg-dev libjpeg62-turbo-dev libgl1-mesa-dri)
 test_pkgs=(libgtest-dev xvfb xauth xdotool imagemagick x11-utils libx11-dev
   clang libclang-rt-14-dev valgrind desktop-file-utils appstream)
 

@@ -10,54 +10,14 @@
 #include <thread>
 #include <vector>
 
-// jpeglib.h needs FILE declared before it.
-#include <jpeglib.h>
-
 #include "AssetGen.h"
 #include "ContactSheet.h"
+#include "ImageFiles.h"
 
 static std::string gSourceResourcesDir;
 
 const std::string& SourceResourcesDir() {
   return gSourceResourcesDir;
-}
-
-static bool WriteJpeg(cairo_surface_t* surface, const std::string& path) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  int w = cairo_image_surface_get_width(surface);
-  int h = cairo_image_surface_get_height(surface);
-  int stride = cairo_image_surface_get_stride(surface);
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr jerr;
-  cinfo.err = jpeg_std_error(&jerr);
-  jpeg_create_compress(&cinfo);
-  jpeg_stdio_dest(&cinfo, file);
-  cinfo.image_width = static_cast<JDIMENSION>(w);
-  cinfo.image_height = static_cast<JDIMENSION>(h);
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 92, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
-  for (int y = 0; y < h; ++y) {
-    // Cairo keeps premultiplied native-endian ARGB: premultiplied colour is the
-    // colour flattened on black.
-    const uint32_t* src = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
-    for (int x = 0; x < w; ++x) {
-      row[x * 3 + 0] = static_cast<unsigned char>((src[x] >> 16) & 0xFF);
-      row[x * 3 + 1] = static_cast<unsigned char>((src[x] >> 8) & 0xFF);
-      row[x * 3 + 2] = static_cast<unsigned char>(src[x] & 0xFF);
-    }
-    JSAMPROW rowPtr = row.data();
-    jpeg_write_scanlines(&cinfo, &rowPtr, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  return std::fclose(file) == 0;
 }
 
 static bool EndsWith(const std::string& s, const char* suffix) {
@@ -80,7 +40,7 @@ static bool Save(cairo_surface_t* surface, const std::string& outDir, const Pict
   std::filesystem::create_directories(path.parent_path(), ec);
   if (ec) return false;
   if (EndsWith(pic.path, ".jpg")) return WriteJpeg(surface, path.string());
-  return cairo_surface_write_to_png(surface, path.string().c_str()) == CAIRO_STATUS_SUCCESS;
+  return WritePng(surface, path.string());
 }
 
 static bool CheckPictures(const std::vector<Picture>& pictures) {
@@ -146,13 +106,15 @@ int main(int argc, char** argv) {
   AddScreenPictures(pictures);
   if (!CheckPictures(pictures)) return 1;
 
+  // Sounds and pictures share nothing, so they are made side by side.
+  std::thread sounds([&outDir]() { WriteSounds(outDir); });
   std::vector<cairo_surface_t*> surfaces;
   bool ok = RenderAll(pictures, outDir, sheetPath.empty() ? nullptr : &surfaces);
   if (!sheetPath.empty()) {
     ok = WriteContactSheet(pictures, surfaces, sheetPath) && ok;
     for (cairo_surface_t* s : surfaces) cairo_surface_destroy(s);
   }
-  WriteSounds(outDir);
+  sounds.join();
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("assetgen: %zu pictures and the sounds in %.2f s\n", pictures.size(), seconds);
   cairo_debug_reset_static_data();

@@ -1,0 +1,10 @@
+// Writers for the rendered pictures: RGBA PNG and, for opaque pictures, JPEG.
+#pragma once
+#include <cairo.h>
+
+#include <string>
+
+// Always RGBA, even when every pixel is opaque, so every PNG the game reads has alpha.
+bool WritePng(cairo_surface_t* surface, const std::string& path);
+// Quality 92, the picture flattened on black.
+bool WriteJpeg(cairo_surface_t* surface, const std::string& path);

@@ -128,6 +128,7 @@ static void DrawBottom(cairo_t* cr, int w, int h) {
   RoundedRect(cr, px - 24, 87, 48, 16, 8);
   SetRgb(cr, kInk, 0.7);
   cairo_fill(cr);
+  DrawTextCentred(cr, "level", PictureX(-398), 95, 11, kFont, true, kCream, 2.5, kInk);
   for (int j = 0; j < 3; ++j) {
     cairo_arc(cr, PictureX(-360 + 15 * j), 95, 6, 0, 2 * M_PI);
     SetRgb(cr, RgbHex(0x5a4030));

@@ -11,14 +11,14 @@
 
 namespace {
 
-struct SoundSpec {
+struct ExpectedSound {
   const char* file;
   double minSeconds, maxSeconds;
 };
 
 // Loops 20-60 s, the defeat sting 2-5 s; the hit and the money notice play
 // constantly, so they must stay very short.
-const SoundSpec kSounds[] = {
+const ExpectedSound kSounds[] = {
     {"MenuBG.ogg", 20.0, 60.0},   {"LevelBG.ogg", 20.0, 60.0},    {"WinBG.ogg", 20.0, 60.0},
     {"LoseBG.ogg", 2.0, 5.0},     {"Warning.ogg", 1.0, 2.0},      {"TowerBuild.ogg", 0.1, 2.0},
     {"SellBG.ogg", 0.1, 2.0},     {"ButtonClick.ogg", 0.02, 0.3}, {"MonsterDie.ogg", 0.02, 0.25},
@@ -26,8 +26,8 @@ const SoundSpec kSounds[] = {
 };
 
 // Failure messages name the file rather than dumping the struct's bytes.
-void PrintTo(const SoundSpec& spec, std::ostream* os) {
-  *os << spec.file;
+void PrintTo(const ExpectedSound& sound, std::ostream* os) {
+  *os << sound.file;
 }
 
 struct Decoded {
@@ -90,7 +90,7 @@ double Db(double level) {
   return 20.0 * std::log10(level);
 }
 
-class SoundFile : public ::testing::TestWithParam<SoundSpec> {};
+class SoundFile : public ::testing::TestWithParam<ExpectedSound> {};
 
 TEST_P(SoundFile, ExistsAndDecodesCompletelyAt44100Hz) {
   Decoded d = Decode(GetParam().file);
@@ -116,7 +116,7 @@ TEST_P(SoundFile, NeverReachesFullScaleAndIsNotSilent) {
   EXPECT_GT(peak, 0.01);
 }
 
-std::string TestName(const ::testing::TestParamInfo<SoundSpec>& param) {
+std::string TestName(const ::testing::TestParamInfo<ExpectedSound>& param) {
   std::string name = param.param.file;
   return name.substr(0, name.find('.'));
 }

@@ -17,12 +17,12 @@ std::string InResources(const std::string& path) {
 }
 
 TEST(PictureFiles, AllPicturesExistWithTheAspectRatioOfTheirMesh) {
-  std::vector<PictureSpec> pictures = AllPictures();
+  std::vector<PictureEntry> pictures = AllPictures();
   std::set<std::string> unique;
-  for (const PictureSpec& p : pictures) unique.insert(p.path);
+  for (const PictureEntry& p : pictures) unique.insert(p.path);
   ASSERT_EQ(124u, pictures.size());
   ASSERT_EQ(124u, unique.size());
-  for (const PictureSpec& p : pictures) {
+  for (const PictureEntry& p : pictures) {
     ImageHeader h = ReadImageHeader(InResources(p.path));
     ASSERT_TRUE(h.ok) << p.path;
     double aspect = static_cast<double>(h.width) / h.height;
@@ -32,7 +32,7 @@ TEST(PictureFiles, AllPicturesExistWithTheAspectRatioOfTheirMesh) {
 }
 
 TEST(PictureFiles, PngPicturesCarryAlphaAndOnlyThePathTileIsJpeg) {
-  for (const PictureSpec& p : AllPictures()) {
+  for (const PictureEntry& p : AllPictures()) {
     ImageHeader h = ReadImageHeader(InResources(p.path));
     bool jpeg = p.path == "Map/Tile.jpg";
     EXPECT_EQ(!jpeg, h.png) << p.path;
@@ -43,7 +43,7 @@ TEST(PictureFiles, PngPicturesCarryAlphaAndOnlyThePathTileIsJpeg) {
 }
 
 TEST(PictureFiles, FieldSpritesAreDrawnAtTwiceTheirMeshSizeOrMore) {
-  for (const PictureSpec& p : AllPictures()) {
+  for (const PictureEntry& p : AllPictures()) {
     if (!p.sprite) continue;
     ImageHeader h = ReadImageHeader(InResources(p.path));
     EXPECT_GE(h.width, 2 * p.meshW) << p.path;
@@ -53,7 +53,7 @@ TEST(PictureFiles, FieldSpritesAreDrawnAtTwiceTheirMeshSizeOrMore) {
 
 TEST(PictureFiles, TheEngineLoaderDecodesEveryPictureAtItsFileSize) {
   ASSERT_EQ(1, VXSysInitHeadless(960, 720, 0));
-  for (const PictureSpec& p : AllPictures()) {
+  for (const PictureEntry& p : AllPictures()) {
     std::string path = InResources(p.path);
     VXGfxTexture* tex = VXGfxTextureLoad(path.c_str());
     ASSERT_NE(nullptr, tex) << p.path;

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-struct PictureSpec {
+struct PictureEntry {
   std::string path;  // under Resources/
   int meshW, meshH;
   bool sprite;  // small field sprite: drawn at twice its mesh size or more
 };
 
-inline std::vector<PictureSpec> AllPictures() {
-  std::vector<PictureSpec> out;
+inline std::vector<PictureEntry> AllPictures() {
+  std::vector<PictureEntry> out;
   auto add = [&](const std::string& path, int w, int h, bool sprite = false) { out.push_back({path, w, h, sprite}); };
   for (const char* n : {"MenuBG", "WinBG", "LoseBG", "CreditsBG", "PauseBG", "SpringBG", "SummerBG", "AutumnBG",
                         "WinterBG", "HelpControls", "HelpObjective", "WarningBG", "TeamBG"}) {

@@ -133,7 +133,7 @@ Mono Kick(double punch) {
   for (size_t i = 0; i < out.size(); ++i) {
     double t = static_cast<double>(i) / kRate;
     phase += (48.0 + 90.0 * std::exp(-t / 0.03)) / kRate;
-    double env = std::exp(-t / 0.12) * std::min(1.0, t / 0.002);
+    double env = std::exp(-t / 0.12) * std::min(1.0, t / 0.002) * std::min(1.0, (0.35 - t) / 0.03);
     out[i] = static_cast<float>(env * std::sin(2.0 * kPi * phase) * (1.0 + punch * std::exp(-t / 0.01)));
   }
   return out;

@@ -13,10 +13,6 @@ void SuperMonster::SetDead(bool isDead) {
   if (isDead) madeFirstFork = madeSecondFork = false;
 }
 
-void SuperMonster::Update() {
-  Monster::Update();
-}
-
 void SuperMonster::EnterCell(int code) {
   if (code == 6) madeFirstFork = true;
   if (code == 7) madeSecondFork = true;

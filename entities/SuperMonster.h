@@ -7,11 +7,12 @@ class SuperMonster : public Monster {
  public:
   SuperMonster();
   void SetDead(bool isDead) override;
-  void Update() override;
 
   bool madeFirstFork;
   bool madeSecondFork;
 
+  // Walks by Monster::Update with these rules changed: no random draw, forks
+  // lead straight on, only codes 4 and 5 turn, the exit costs one life.
  protected:
   void DrawChoice() override {}
   void EnterCell(int code) override;

@@ -1,0 +1,113 @@
+# Shared by the end-to-end scripts: start the real program under X, drive it
+# with real input in the game's logical 960 x 720 coordinates, take screenshots.
+# Callers set: log (the game's output file) and shots (a folder for screenshots).
+
+export LIBGL_ALWAYS_SOFTWARE=1
+
+fail() {
+  echo "FAIL: $*"
+  [ -n "${shots:-}" ] && import -window root "$shots/zz-failure.png" 2>/dev/null
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+  echo "--- game output:"
+  cat "$log"
+  exit 1
+}
+
+# Starts the game and waits for its window; sets pid, win and started.
+start_game() {
+  # The game busy-waits out every frame; niced, it leaves the screenshots and
+  # the input tools their share of a small machine.
+  nice -n 10 "$1" >"$log" 2>&1 &
+  pid=$!
+  win=""
+  for _ in $(seq 100); do
+    win=$(xdotool search --name '^Orvane$' 2>/dev/null | head -1)
+    [ -n "$win" ] && break
+    sleep 0.2
+  done
+  [ -n "$win" ] || fail "no window titled Orvane"
+  started=$(date +%s.%N)
+}
+
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  echo "${WIDTH}x${HEIGHT}"
+}
+
+# Logical coordinates to the screen, through the window as it is now.
+click() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  local sx=$((X + $1 * WIDTH / 960)) sy=$((Y + $2 * HEIGHT / 720))
+  xdotool mousemove "$sx" "$sy"
+  sleep 0.2
+  # Held for several frames: the engine polls the button once a frame, and a
+  # software-rendered frame on a busy machine can be long.
+  xdotool mousedown 1
+  sleep 0.8
+  xdotool mouseup 1
+  sleep 0.6
+}
+
+key() {
+  xdotool windowfocus "$win" 2>/dev/null
+  xdotool keydown "$1"
+  sleep 0.8
+  xdotool keyup "$1"
+  sleep 0.5
+}
+
+# Sleeps until the given number of seconds after the window appeared.
+wait_until() {
+  local left
+  left=$(echo "$1 - ($(date +%s.%N) - $started)" | bc)
+  [ "$(echo "$left > 0" | bc)" = 1 ] && sleep "$left"
+  return 0
+}
+
+# True when two screenshots differ in more than a button's worth of pixels.
+differs() {
+  local diff
+  diff=$(compare -metric AE -fuzz 5% "$1" "$2" null: 2>&1 | cut -d' ' -f1)
+  awk -v d="$diff" 'BEGIN { exit !(d + 0 > 20000) }'
+}
+
+last=""
+# Takes a screenshot; with "changed", fails unless it differs from the previous one.
+shot() {
+  local file="$shots/$1.png"
+  import -window root "$file" || fail "screenshot $1"
+  if [ "${2:-}" = changed ] && [ -n "$last" ]; then
+    differs "$last" "$file" || fail "$1: the screen did not change"
+  fi
+  last=$file
+}
+
+# From the start to the main menu: the logo cannot be skipped, the team picture
+# is clicked away. The clicks go where the main menu has no button, so one that
+# lands just after a screen ended on its own does nothing more.
+through_splash_screens() {
+  wait_until 2.0
+  shot 01-logo
+  click 100 100
+  for _ in $(seq 40); do
+    import -window root "$shots/.probe.png"
+    differs "$shots/01-logo.png" "$shots/.probe.png" && break
+    sleep 0.2
+  done
+  rm -f "$shots/.probe.png"
+  sleep 1.0  # the logo has gone; the team picture takes a second to fade in
+  shot 02-team
+  click 100 100
+  shot 03-main-menu changed
+}
+
+# Waits up to ten seconds for the game to end; sets status.
+wait_for_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game is still running"
+  wait "$pid"
+  status=$?
+}

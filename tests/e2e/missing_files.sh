@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Takes each picture away in turn (and spoils a few) from a copy of Resources/:
+# the program must stop in its first frame with exactly that picture's
+# message and status 1. Takes a sound away: one error line, and the game goes on.
+# Usage: missing_files.sh <orvane executable>
+set -uo pipefail
+# A display of its own, so that no other window is found or clicked.
+if [ -z "${ORVANE_E2E_X:-}" ]; then
+  ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+fi
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+export SDL_AUDIODRIVER=dummy
+game=$1
+resources=$(dirname "$game")/Resources
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A private copy of the program beside its own Resources/ (it looks there).
+make_copy() {
+  mkdir -p "$1"
+  cp "$game" "$1/orvane"
+  cp -r "$resources" "$1/Resources"
+}
+
+# Runs the copy in $1 with picture $2 missing (or spoiled when $4 is "spoil")
+# and checks the output ends with the message for name $3.
+check_picture() {
+  local dir=$1 picture=$2 name=$3 how=${4:-remove}
+  local file="$dir/Resources/$picture" out="$dir/out.txt"
+  mv "$file" "$dir/stash"
+  [ "$how" = spoil ] && echo "not a picture" >"$file"
+  timeout 30 "$dir/orvane" >"$out" 2>&1
+  local rc=$?
+  rm -f "$file"
+  mv "$dir/stash" "$file"
+  local expected
+  expected=$(printf 'VX_ASSERT_MESG: pTex_\nLine: N\nFunc: ResourceManager::ResourceManager\nFile: ResourceManager\nMesg: Failed to create %s!!' "$name")
+  local got
+  got=$(tail -n 5 "$out" | sed 's/^Line: [0-9][0-9]*$/Line: N/')
+  if [ "$rc" != 1 ] || [ "$got" != "$expected" ] || [ -n "$(tail -c 1 "$out")" ]; then
+    echo "FAIL: $how $picture: status $rc, output:"
+    cat "$out"
+    return 1
+  fi
+}
+
+# Half of the list per worker: two at a time on a small machine.
+worker() {
+  local dir=$1 parity=$2 n=0 failed=0
+  make_copy "$dir"
+  while IFS=$'\t' read -r picture name; do
+    case "$picture" in "#"* | "") continue ;; esac
+    n=$((n + 1))
+    [ $((n % 2)) = "$parity" ] || continue
+    check_picture "$dir" "$picture" "$name" || failed=1
+  done <"$here/pictures.txt"
+  return $failed
+}
+
+worker "$work/a" 0 &
+first=$!
+worker "$work/b" 1
+second=$?
+wait $first
+[ $? = 0 ] && [ $second = 0 ] || { echo "FAIL: see above"; exit 1; }
+echo "every missing picture stopped the program with its own message"
+
+# A file that is there but does not decode stops the program the same way.
+for entry in $'Map/Tile.jpg\tTile' $'Button/Options.png\tOptions' $'Misc/ExtremeMapHover.png\tExtremeMapHover'; do
+  check_picture "$work/a" "${entry%%$'\t'*}" "${entry#*$'\t'}" spoil || exit 1
+done
+echo "every spoiled picture stopped the program with its own message"
+
+# Without one sound: one error line at start-up, and the game runs on until closed.
+log=$work/sound.txt
+for sound in LevelBG LoseBG; do
+  mv "$work/a/Resources/Sound/$sound.ogg" "$work/a/stash"
+  start_game "$work/a/orvane"
+  sleep 3
+  kill -0 "$pid" 2>/dev/null || fail "the game stopped without $sound.ogg"
+  kill -TERM "$pid"  # as a close of the window
+  wait_for_exit
+  mv "$work/a/stash" "$work/a/Resources/Sound/$sound.ogg"
+  [ "$status" = 0 ] || fail "exit status $status without $sound.ogg"
+  [ "$(grep -c 'FMOD error' "$log")" = 1 ] || fail "not exactly one error line without $sound.ogg"
+  grep -qx 'FMOD error! << (4)' "$log" || fail "unexpected error line without $sound.ogg"
+  pid=""
+done
+echo "a missing sound gave one error line and the game went on"

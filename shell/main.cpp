@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -25,6 +26,9 @@ static void EnterResourceFolder() {
   for (const std::string& c : candidates) {
     if (access((c + "/Resources").c_str(), R_OK) == 0 && chdir(c.c_str()) == 0) return;
   }
+  // Carry on: the resource manager then names the first picture it misses.
+  std::printf("Orvane: no Resources/ folder found; looked in %s and %s\n", candidates[0].c_str(),
+              candidates[1].c_str());
 }
 
 int main() {

@@ -25,6 +25,10 @@ void AddScreenPictures(std::vector<Picture>& out);  // Background, Title, Button
 // pictures drawn from the game's data.
 const std::string& SourceResourcesDir();
 
+// ---- Icons ----
+// Writes the application icon as outDir/<size>x<size>/orvane.png (48, 128, 256).
+bool WriteIcons(const std::string& outDir);
+
 // ---- Sounds ----
 // Writes the ten Ogg Vorbis files under outDir/Sound/.
 void WriteSounds(const std::string& outDir);

@@ -1,5 +1,6 @@
 // orvane_assetgen OUT_DIR SOURCE_RESOURCES_DIR [--contact-sheet FILE]
 // Renders every picture into OUT_DIR (PNG, or JPEG for .jpg) and writes the sounds.
+// orvane_assetgen --icons DIR writes only the application icon, outside Resources/.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -89,6 +90,8 @@ int main(int argc, char** argv) {
     std::string arg = argv[i];
     if (arg == "--contact-sheet" && i + 1 < argc) {
       sheetPath = argv[++i];
+    } else if (arg == "--icons" && i + 1 < argc) {
+      return WriteIcons(argv[i + 1]) ? 0 : 1;
     } else {
       positional.push_back(arg);
     }

@@ -168,8 +168,9 @@ TEST_F(EndScreenTest, WinButtonsInsideTheirBoxesAndPlayAgainKeepsTheMap) {
   Click(480, 560);
   EXPECT_EQ(STATE_WIN, Asked());
   EXPECT_EQ(1, mapChoice);
-  Click(480, 320);
+  Click(480, 400);
   Frame();
+  ASSERT_EQ(STATE_MAPSELECT, States().currentState);
   EXPECT_FALSE(MusicPlaying()) << "the victory music stops on leaving";
   EXPECT_EQ(1, mapChoice);
   mapChoice = 0;

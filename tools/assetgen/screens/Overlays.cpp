@@ -104,38 +104,41 @@ void PaintMiniGrass(cairo_t* cr, double x, double y, double s, bool green) {
 
 void DrawTutorial(cairo_t* cr, int w, int h) {
   const double alpha = 0.8;
-  // Top left: building.
-  double x = 16, y = 74;
-  PaintGlassPanel(cr, x, y, 300, 138, alpha);
-  PaintText(cr, "Build a tower", x + 16, y + 28, kPanelHeading, kHeading);
-  PaintKeyCap(cr, "B", x + 32, y + 54, 30, 26);
-  PaintStepRow(cr, x + 58, y + 59, "Press B (needs 30 money)");
-  RoundedRect(cr, x + 18, y + 74, 28, 26, 5);
+  // The top panels keep to the field's first two rows.
+  double x = 16, y = 70;
+  PaintGlassPanel(cr, x, y, 300, 106, alpha);
+  PaintText(cr, "Build a tower", x + 16, y + 24, kPanelHeading, kHeading);
+  PaintKeyCap(cr, "B", x + 30, y + 44, 23, 22);
+  PaintStepRow(cr, x + 52, y + 49, "Press B (needs 30 money)");
+  RoundedRect(cr, x + 19, y + 56, 22, 20, 4);
   SetRgb(cr, RgbHex(0x7A5A40));
   cairo_fill(cr);
-  PaintSeasonEmblem(cr, 3, x + 32, y + 87, 9);
-  PaintStepRow(cr, x + 58, y + 92, "Click a season button below");
-  PaintMiniGrass(cr, x + 19, y + 106, 26, true);
-  PaintStepRow(cr, x + 58, y + 125, "Click green grass to build");
+  PaintSeasonEmblem(cr, 3, x + 30, y + 66, 7);
+  PaintStepRow(cr, x + 52, y + 71, "Click a season button below");
+  PaintMiniGrass(cr, x + 20, y + 78, 20, true);
+  PaintStepRow(cr, x + 52, y + 93, "Click green grass to build");
 
   // Top right: selling and upgrading.
   x = w - 316;
-  PaintGlassPanel(cr, x, y, 300, 138, alpha);
-  PaintText(cr, "Your towers", x + 16, y + 28, kPanelHeading, kHeading);
-  PaintStepRow(cr, x + 16, y + 52, "Click a tower, then a cell beside it:");
-  double cx = x + 150, cy = y + 80;
-  for (int c = -1; c <= 1; ++c) PaintMiniGrass(cr, cx - 17 + c * 36, cy - 17, 34, false);
-  PaintTower(cr, cx, cy + 15, 40, PaletteOf(1).roof);
-  PaintCoin(cr, cx - 36, cy, 10);
-  cairo_move_to(cr, cx + 36, cy - 11);
-  cairo_line_to(cr, cx + 47, cy + 1);
-  cairo_line_to(cr, cx + 25, cy + 1);
+  PaintGlassPanel(cr, x, y, 300, 106, alpha);
+  PaintText(cr, "Your towers", x + 16, y + 24, kPanelHeading, kHeading);
+  double cx = x + 60, cy = y + 62;
+  for (int c = -1; c <= 1; ++c) PaintMiniGrass(cr, cx - 14 + c * 30, cy - 14, 28, false);
+  PaintTower(cr, cx, cy + 12, 34, PaletteOf(1).roof);
+  PaintCoin(cr, cx - 30, cy, 9);
+  cairo_move_to(cr, cx + 30, cy - 10);
+  cairo_line_to(cr, cx + 40, cy + 1);
+  cairo_line_to(cr, cx + 20, cy + 1);
   cairo_close_path(cr);
-  cairo_rectangle(cr, cx + 31, cy + 1, 10, 9);
-  SetRgb(cr, RgbHex(0x3CE05A));
+  cairo_rectangle(cr, cx + 26, cy + 1, 8, 8);
+  SetRgb(cr, Ui::kInk);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke_preserve(cr);
+  SetRgb(cr, RgbHex(0xFFE27A));
   cairo_fill(cr);
-  PaintText(cr, "sell", cx - 36, cy + 40, {"DejaVu Sans", true, 14}, kHeading, kCentre);
-  PaintText(cr, "upgrade", cx + 36, cy + 40, {"DejaVu Sans", true, 14}, kHeading, kCentre);
+  PaintStepRow(cr, x + 118, y + 49, "Click a tower, then:");
+  PaintStepRow(cr, x + 118, y + 71, "left cell: sell");
+  PaintStepRow(cr, x + 118, y + 93, "right cell: upgrade");
 
   // Bottom left, above the build bar: pause and scrolling.
   x = 16;

@@ -170,8 +170,9 @@ void PaintLabel(cairo_t* cr, int w, const char* text, double right, bool monitor
 
 void PaintQuestion(cairo_t* cr, int w, int h) {
   cairo_scale(cr, w / 400.0, w / 400.0);
-  PaintRibbon(cr, 200, 28, 300, 42, RgbHex(0x7A2E3B));
-  PaintLettering(cr, "Are you sure?", 200, 26, {"DejaVu Serif", true, 25}, RgbHex(0xFFF7E2), RgbHex(0xF2CF86), Ui::kInk,
+  // The ribbon's tails hang below the band: keep them inside the picture.
+  PaintRibbon(cr, 200, 25, 320, 40, RgbHex(0x7A2E3B));
+  PaintLettering(cr, "Are you sure?", 200, 23, {"DejaVu Serif", true, 26}, RgbHex(0xFFF7E2), RgbHex(0xF2CF86), Ui::kInk,
                  2.2);
 }
 

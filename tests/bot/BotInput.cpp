@@ -1,0 +1,135 @@
+// The bot's hands on the headless engine; see BotInput.h.
+#include "BotInput.h"
+
+#include <cstdlib>
+
+#include "VXFrameRateController.h"
+#include "VXGraphics.h"
+#include "VXInput.h"
+#include "VXSystem.h"
+#include "shell/FrameLoop.h"
+#include "shell/GameStateManager.h"
+
+namespace {
+long sFrames = 0;
+// Main menu's New Game and the two map cards, in window pixels.
+const int kNewGame[2] = {450, 297};
+const int kMapCard[2][2] = {{350, 400}, {610, 400}};
+// Where the cursor rests: inside the window, away from the scrolling edges.
+const int kRestX = 480, kRestY = 360;
+}  // namespace
+
+void BotStartEngine() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  VXSysInitHeadless(960, 720, 60);
+  VXSysReset();
+  VXInputSetScripted(true);
+  // A rate divisible by 60, so every frame is exactly 1/60 s.
+  VXClockUseScripted(600000, 0);
+  VXInputScriptClear();
+  VXInputScriptCursor(kRestX, kRestY);
+}
+
+void BotFrame() {
+  FrameLoopRunFrame();
+  ++sFrames;
+}
+
+void BotFrames(int count) {
+  for (int i = 0; i < count; ++i) BotFrame();
+}
+
+long BotFramesPlayed() {
+  return sFrames;
+}
+
+bool BotInLevel() {
+  GameStateManager& gsm = GameStateManager::GetInstance();
+  return gsm.currentState == STATE_LEVEL && gsm.nextState == STATE_LEVEL;
+}
+
+bool BotEnterLevelFromMenu(int map) {
+  GameStateManager& gsm = GameStateManager::GetInstance();
+  VXInputScriptClear();
+  if (gsm.currentState != STATE_MAINMENU) {
+    gsm.nextState = STATE_MAINMENU;
+    BotFrame();
+  }
+  BotClick(kNewGame[0], kNewGame[1]);
+  BotFrame();
+  if (gsm.currentState != STATE_MAPSELECT) return false;
+  BotClick(kMapCard[map][0], kMapCard[map][1]);
+  BotFrame();
+  BotPointAt(kRestX, kRestY);
+  return gsm.currentState == STATE_LEVEL;
+}
+
+void BotPress(unsigned char key) {
+  VXInputScriptKey(key, false);
+  BotFrame();
+  VXInputScriptKey(key, true);
+  BotFrame();
+  VXInputScriptKey(key, false);
+}
+
+void BotClick(int x, int y) {
+  BotPointAt(x, y);
+  BotPress(VX_KEY_LBUTTON);
+}
+
+bool BotPressInLevel(unsigned char key) {
+  VXInputScriptKey(key, false);
+  if (!BotInLevel()) return false;
+  BotFrame();
+  if (!BotInLevel()) return false;
+  VXInputScriptKey(key, true);
+  BotFrame();
+  VXInputScriptKey(key, false);
+  return true;
+}
+
+bool BotClickInLevel(int x, int y) {
+  BotPointAt(x, y);
+  return BotPressInLevel(VX_KEY_LBUTTON);
+}
+
+void BotPointAt(int x, int y) {
+  VXInputScriptCursor(x, y);
+}
+
+void BotShowColumnsUpTo(int last) {
+  BotPointAt(kRestX, kRestY);
+  if (last <= VIEW_COLUMNS) {
+    // Holding the right button puts the view back at the left end.
+    if (gVXCamPosX != 0.0f) {
+      VXInputScriptKey(VX_KEY_RBUTTON, true);
+      BotFrame();
+      VXInputScriptKey(VX_KEY_RBUTTON, false);
+    }
+    return;
+  }
+  // The cursor on the right edge scrolls the view 5 units a frame to its stop.
+  BotPointAt(959, kRestY);
+  for (int i = 0; i < 100 && gVXCamPosX < static_cast<float>(CAMERA_MAX_X) && BotInLevel(); ++i) BotFrame();
+  BotPointAt(kRestX, kRestY);
+}
+
+int BotColumnX(int column) {
+  return 60 * (column - 1) + 30 - static_cast<int>(gVXCamPosX);
+}
+
+int BotRowY(int row) {
+  return 60 * row + 30;
+}
+
+bool BotClickAway() {
+  // The header's first cell: no tower stands in row 0.
+  return BotClickInLevel(30, 30);
+}
+
+int BotBuildButtonX(int type) {
+  return 495 + 110 * (type - 1);
+}

@@ -153,12 +153,11 @@ static void DrawBottom(cairo_t* cr, int w, int h) {
     Coin(cr, cx - 12, 106, 7);
     DrawTextAt(cr, "30", cx - 2, 111, 15, kFont, true, RgbHex(0xffe08a));
   }
-  // "B: build" hint at the right end.
-  double hx = PictureX(440);
-  RoundedRect(cr, hx - 16, 28, 32, 30, 6);
+  // The build key's hint at the right end.
+  double hx = PictureX(434);
+  RoundedRect(cr, hx - 36, 42, 72, 34, 8);
   FillShaded(cr, kCream, 2.5);
-  DrawTextCentred(cr, "B", hx, 42, 18, kFont, true, kInk);
-  DrawTextCentred(cr, "build", hx, 74, 14, kFont, true, kCream, 3, kInk);
+  DrawTextCentred(cr, "B: build", hx, 59, 15, kFont, true, kInk);
   (void)h;
 }
 

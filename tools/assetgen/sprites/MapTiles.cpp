@@ -257,8 +257,8 @@ static void PaintRock(cairo_t* cr, Season s) {
   // Trampled gravel under the stones, fading out well before the edges.
   cairo_pattern_t* g = cairo_pattern_create_radial(60, 62, 14, 60, 62, 58);
   Rgb dirt = s == kWinter ? RgbHex(0xa9b7c9) : Darker(RgbHex(kRock[s].stone), 0.25);
-  cairo_pattern_add_color_stop_rgba(g, 0, dirt.r, dirt.g, dirt.b, 0.7);
-  cairo_pattern_add_color_stop_rgba(g, 0.7, dirt.r, dirt.g, dirt.b, 0.45);
+  cairo_pattern_add_color_stop_rgba(g, 0, dirt.r, dirt.g, dirt.b, 0.5);
+  cairo_pattern_add_color_stop_rgba(g, 0.7, dirt.r, dirt.g, dirt.b, 0.3);
   cairo_pattern_add_color_stop_rgba(g, 1, dirt.r, dirt.g, dirt.b, 0.0);
   cairo_set_source(cr, g);
   cairo_paint(cr);

@@ -1,5 +1,5 @@
 // Painting kit of the screen pictures: colour, lettering and interface pieces.
-// Scenery lives in Scenery.cpp.
+// Scenery and the season emblems live in Scenery.cpp and Emblems.cpp.
 #include "screens/ScreenPaint.h"
 
 #include <cmath>

@@ -35,7 +35,6 @@ const Rgb kGold = {0.95, 0.75, 0.32};
 const Rgb kGoldDeep = {0.66, 0.44, 0.14};
 const Rgb kInk = {0.16, 0.09, 0.05};
 const Rgb kCream = {1.0, 0.95, 0.82};
-const Rgb kParchment = {0.98, 0.93, 0.80};
 const Rgb kNight = {0.07, 0.08, 0.16};
 }  // namespace Ui
 
@@ -79,8 +78,6 @@ struct Type {
   bool bold;
   double size;
 };
-const Type kTitleType = {"DejaVu Serif", true, 40};
-const Type kBodyType = {"DejaVu Sans", false, 18};
 double TextWidth(cairo_t* cr, const char* text, Type type);
 // The largest size up to type.size at which text fits in maxWidth.
 Type FitType(cairo_t* cr, const char* text, Type type, double maxWidth);

@@ -1,7 +1,7 @@
 // The asset generator: the same inputs give the same bytes, every time.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>

@@ -3,6 +3,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>

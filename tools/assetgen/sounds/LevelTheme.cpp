@@ -40,7 +40,7 @@ Track LevelTheme() {
     for (int i = 0; i < 8; ++i) {
       track.Place(kMeter.At(bar, i * 0.5), Bass(MidiHz(bass[i] - 12), 0.38 * beat), i % 2 ? 0.2 : 0.27, 0.0);
     }
-    // Sixteenth-note ostinato; the first half of the tune keeps it lighter.
+    // Sixteenth-note ostinato, lighter in the opening bars.
     const int tones[4] = {c.root + 12, c.Third() + 12, c.Fifth() + 12, c.root + 24};
     const int order[8] = {0, 2, 3, 2, 1, 2, 3, 2};
     double pluck = bar <= 4 ? 0.07 : 0.1;

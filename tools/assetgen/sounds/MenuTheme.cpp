@@ -49,7 +49,7 @@ Track MenuTheme() {
   }
   for (const Note& n : kCelesta) {
     track.Place(kMeter.At(n.bar, n.beat), Celesta(MidiHz(n.midi + 12), 2.5), 0.32, -0.1);
-    // A soft echo of each celesta note an octave down, a beat later.
+    // A soft echo of each celesta note an octave down, a beat and a half later.
     track.Place(kMeter.At(n.bar, n.beat + 1.5), Celesta(MidiHz(n.midi), 2.0), 0.1, 0.5);
   }
   ApplyEcho(track, beat * 0.75, 0.3, 0.18);

@@ -237,8 +237,8 @@ void DrawControls(cairo_t* cr, int w, int h) {
   SetRgb(cr, Ui::kInk);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-  PaintText(cr, "sell", sx - 36, sy + 40, {"DejaVu Sans", true, 13}, kCardInk, kCentre);
-  PaintText(cr, "upgrade", sx + 38, sy + 40, {"DejaVu Sans", true, 13}, kCardInk, kCentre);
+  PaintText(cr, "sell", sx - 36, sy + 40, {"DejaVu Sans", true, 12}, kCardInk, kCentre);
+  PaintText(cr, "upgrade", sx + 32, sy + 40, {"DejaVu Sans", true, 12}, kCardInk, kCentre);
 
   PaintCard(cr, CardX(1), CardY(2), "6. View and pause",
             "Move the cursor to the left or right edge to scroll. Hold the right mouse button to return to the left "

@@ -134,7 +134,7 @@ void DrawTutorial(cairo_t* cr, int w, int h) {
   SetRgb(cr, Ui::kInk);
   cairo_set_line_width(cr, 3);
   cairo_stroke_preserve(cr);
-  SetRgb(cr, RgbHex(0xFFE27A));
+  SetRgb(cr, RgbHex(0x3CC45A));
   cairo_fill(cr);
   PaintStepRow(cr, x + 118, y + 49, "Click a tower, then:");
   PaintStepRow(cr, x + 118, y + 71, "left cell: sell");

@@ -121,6 +121,9 @@ void Track::Place(double seconds, const Mono& note, double gain, double pan) {
 
 namespace {
 
+// Runs `step` over every sample once. On a loop it first runs over the last
+// seconds of the loop to fill the effect with the end's ring-out, which then
+// carries into the start; those warm-up steps are told not to keep their output.
 template <typename Step>
 void RunLaps(const Track& track, Step step) {
   size_t n = track.Length();
@@ -129,12 +132,10 @@ void RunLaps(const Track& track, Step step) {
   for (size_t i = 0; i < n; ++i) step(i, true);
 }
 
-}  // namespace
-
 // A feedback comb with a damped loop, run over a whole signal and added to `out`.
 // The effects work a whole line at a time on raw pointers: the generator also
 // runs in unoptimised sanitizer builds, where a call per sample would dominate.
-static void RunComb(const float* in, float* out, size_t count, size_t delay, float feedback, float damp) {
+void RunComb(const float* in, float* out, size_t count, size_t delay, float feedback, float damp) {
   std::vector<float> line(delay, 0.0f);
   float* buffer = line.data();
   float store = 0.0f;
@@ -148,7 +149,7 @@ static void RunComb(const float* in, float* out, size_t count, size_t delay, flo
   }
 }
 
-static void RunAllpass(float* signal, size_t count, size_t delay) {
+void RunAllpass(float* signal, size_t count, size_t delay) {
   std::vector<float> line(delay, 0.0f);
   float* buffer = line.data();
   size_t pos = 0;
@@ -159,6 +160,8 @@ static void RunAllpass(float* signal, size_t count, size_t delay) {
     signal[i] = delayed - signal[i];
   }
 }
+
+}  // namespace
 
 void ApplyReverb(Track& track, double roomSize, double damping, double wet) {
   static const size_t kCombs[] = {1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617};

@@ -22,6 +22,12 @@ int CellRow(int cell) {
   return cell / GRID_COLUMNS;
 }
 
+// Room for the whole pool up front: the bot must not allocate while the
+// allocation test counts.
+BoardView::BoardView() : codes(), doomed(), money(0), lives(0), wave(0) {
+  towers.reserve(TOWER_POOL_SIZE);
+}
+
 void BoardView::Look() {
   const MapData& map = MapData::GetInstance();
   for (int i = 0; i < GRID_CELLS; ++i) codes[i] = map.CodeAt(i);

@@ -7,6 +7,7 @@
 class Tower;
 
 struct BoardView {
+  BoardView();
   // Reads the grid and the towers as they are now.
   void Look();
 

@@ -9,6 +9,13 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <dlfcn.h>
+#include <link.h>
+
+#include <string>
+#endif
+
 #include "Matrix4.h"
 #include "VXGfxInternal.h"
 #include "VXSystem.h"
@@ -195,6 +202,25 @@ static void ShaderDestroy() {
 }
 
 // ---- Start-up, frame, shut-down ----
+#if defined(__SANITIZE_ADDRESS__)
+// Sanitizer builds only: keep the GL driver mapped until exit. The display
+// connection unloads it before the leak check runs, and its leaks would then
+// show up from an unknown module that no suppression can name.
+static int CollectDriver(struct dl_phdr_info* info, size_t, void* names) {
+  if (info->dlpi_name && strstr(info->dlpi_name, "_dri.so"))
+    static_cast<std::vector<std::string>*>(names)->push_back(info->dlpi_name);
+  return 0;
+}
+
+static void PinDriver() {
+  std::vector<std::string> names;
+  dl_iterate_phdr(CollectDriver, &names);
+  for (const std::string& name : names) dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
+#else
+static void PinDriver() {}
+#endif
+
 static void ResetCamera(int width, int height) {
   gVXWindowWidth = width;
   gVXWindowHeight = height;
@@ -227,6 +253,7 @@ int VXGfxInit(int width, int height) {
   while (glGetError() != GL_NO_ERROR) {
   }  // some GLEW versions leave an error behind while probing
   gVXGfxLive = true;
+  PinDriver();
 
   ResetCamera(width, height);
   BuildPrograms();

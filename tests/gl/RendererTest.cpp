@@ -56,6 +56,23 @@ TEST_F(RendererTest, CameraMovesTheViewFromTheNextProgramSwitch) {
   EXPECT_TRUE(IsColor(At(680, 260), 0, 0, 0));
 }
 
+TEST_F(RendererTest, MatricesAreUploadedOnlyWhenTheProgramChanges) {
+  const GLuint program = gVXShaderProgram[VX_RENDER_COLOR];
+  const GLint view = glGetUniformLocation(program, "uVMatrix");
+  float before[16], after[16];
+  glGetUniformfv(program, view, before);
+  VXGfxSetCamPosition(100, 50);
+  VXGfxSetRenderMode(VX_RENDER_COLOR);  // already current: nothing happens
+  glGetUniformfv(program, view, after);
+  EXPECT_FLOAT_EQ(before[12], after[12]);
+  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+  VXGfxSetRenderMode(VX_RENDER_COLOR);
+  glGetUniformfv(program, view, after);
+  EXPECT_FLOAT_EQ(-100.0f, after[12]);  // translation by minus the camera, column order
+  EXPECT_FLOAT_EQ(-50.0f, after[13]);
+  EXPECT_FLOAT_EQ(-60.0f, after[14]);
+}
+
 TEST_F(RendererTest, FullScreenStretchesTheSameWorldViewOverTheScreen) {
   SDL_DisplayMode mode;
   ASSERT_EQ(0, SDL_GetDesktopDisplayMode(0, &mode));

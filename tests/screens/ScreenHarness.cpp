@@ -22,6 +22,11 @@ void ScreenTest::SetUpTestSuite() {
   VXClockUseScripted(1000000, 0);
 }
 
+void ScreenTest::TearDownTestSuite() {
+  GameStateManager::GetInstance().nextState = STATE_QUIT;
+  FrameLoopRunFrame();
+}
+
 void ScreenTest::SetUp() {
   VXInputScriptClear();
 }

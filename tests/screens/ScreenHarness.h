@@ -8,6 +8,8 @@
 class ScreenTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite();
+  // Leaves the running screen through the quit state, so none outlives the suite.
+  static void TearDownTestSuite();
   void SetUp() override;
 
   GameStateManager& States() { return GameStateManager::GetInstance(); }

@@ -41,6 +41,27 @@ TEST_F(RendererTest, QuadAtAWorldPointLandsOnItsPixelsInAWindow) {
   EXPECT_TRUE(IsColor(At(680, 270), 0, 0, 0));
 }
 
+TEST_F(RendererTest, WorldMatrixComesFromA2DAffineOrA4x4RowByRow) {
+  VXGfxVertexList* quad = Quad(10, 10, 0xFFFFFFFFu);
+  VXMtx33 wide = {{{2, 0, -200}, {0, 1, 100}, {7, 7, 7}}};  // the bottom row is ignored
+  const float tall[16] = {1, 0, 0, 200, 0, 3, 0, -100, 0, 0, 1, 0, 0, 0, 0, 1};
+  BeginFrame();
+  VXGfxSetTransform(&wide);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  VXGfxSetTransform3D(tall);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  EndFrame();
+  // 40 x 20 pixels around (280, 260); 20 x 60 pixels around (680, 460).
+  EXPECT_TRUE(IsColor(At(261, 251), 255, 255, 255));
+  EXPECT_TRUE(IsColor(At(298, 268), 255, 255, 255));
+  EXPECT_TRUE(IsColor(At(258, 260), 0, 0, 0));
+  EXPECT_TRUE(IsColor(At(280, 248), 0, 0, 0));
+  EXPECT_TRUE(IsColor(At(671, 431), 255, 255, 255));
+  EXPECT_TRUE(IsColor(At(688, 488), 255, 255, 255));
+  EXPECT_TRUE(IsColor(At(692, 460), 0, 0, 0));
+  EXPECT_TRUE(IsColor(At(680, 428), 0, 0, 0));
+}
+
 TEST_F(RendererTest, CameraMovesTheViewFromTheNextProgramSwitch) {
   VXGfxVertexList* quad = Quad(10, 10, 0xFF00FF00u);
   VXGfxSetCamPosition(100, 50);

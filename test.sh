@@ -2,13 +2,15 @@
 # Builds Orvane and runs every test (installing what it needs).
 #   ./test.sh             the normal build and the whole suite
 #   ./test.sh --sanitize  the same under AddressSanitizer and UBSan
+#   ./test.sh --fuzz      the data-file fuzzers, 30 s each (clang; tools/fuzz.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=normal
 case "${1:-}" in
   --sanitize) mode=sanitize ;;
+  --fuzz) tools/deps.sh test && exec tools/fuzz.sh 30 ;;
   "") ;;
-  *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--sanitize|--fuzz]" >&2; exit 2 ;;
 esac
 
 tools/deps.sh test

@@ -1,0 +1,17 @@
+// What every reader fuzzer shares: the game rig started once, in the level on
+// the first map, before the first input. Built as a libFuzzer target, or with
+// a replay main that feeds it files (the fault tests).
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "LevelRig.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+// Ten frames a second: monsters cross cells and end their turns in few frames.
+inline void StartFuzzLevel() {
+  rig::Start(ORVANE_BUILT_RESOURCES, 10);
+  rig::EnterLevel(0);
+}

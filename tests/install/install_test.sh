@@ -12,7 +12,15 @@ build=$1
 closer=$2
 export LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The install writes its manifest into the build tree: keep the one a user's
+# own install left there, which is how they uninstall.
+manifest=$build/install_manifest.txt
+[ -f "$manifest" ] && cp "$manifest" "$work/user-manifest.txt"
+restore() {
+  if [ -f "$work/user-manifest.txt" ]; then cp "$work/user-manifest.txt" "$manifest"; else rm -f "$manifest"; fi
+  rm -rf "$work"
+}
+trap restore EXIT
 prefix=$work/prefix
 id=io.github.orvane.Orvane
 
@@ -79,7 +87,7 @@ grep -q '^Mesg: Failed to create ' "$work/out.txt" || fail "the first missing pi
 echo "without Resources/ it said where it looked and named the first missing picture"
 
 # The manifest removes everything it installed.
-xargs rm <"$build/install_manifest.txt" || fail "uninstall through the manifest"
+xargs rm <"$manifest" || fail "uninstall through the manifest"
 left=$(find "$prefix" -type f | wc -l)
 [ "$left" = 0 ] || fail "$left files left after the uninstall"
 echo "PASS"

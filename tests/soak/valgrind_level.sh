@@ -7,7 +7,7 @@ set -uo pipefail
 program=$1
 log=${2:-valgrind-level.log}
 export SDL_AUDIODRIVER=dummy
-valgrind --tool=memcheck --error-exitcode=3 --leak-check=full --show-leak-kinds=definite,indirect \
+valgrind --tool=memcheck --error-exitcode=3 --leak-check=full --show-leak-kinds=definite,indirect,possible \
   --errors-for-leak-kinds=definite --track-origins=yes --num-callers=30 \
   --log-file="$log" "$program"
 rc=$?

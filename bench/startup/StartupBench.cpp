@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
   GameStateManager::GetInstance().nextState = STATE_LOGO;
   VXToogleFullScreen(true);
   double engineMs = NowMs();
+  long engineKb = StatusKb("VmRSS");
 
   double soundMs = engineMs, picturesMs = engineMs;
   if (split) {
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
     std::printf("first frame itself        %8.1f ms\n", firstFrameMs - picturesMs);
   }
   std::printf("launch to first frame     %8.1f ms\n", firstFrameMs - launchMs);
+  std::printf("resident after engine start %8.1f MiB\n", engineKb / 1024.0);
   std::printf("resident after loading    %8.1f MiB (peak %.1f MiB)\n", StatusKb("VmRSS") / 1024.0,
               StatusKb("VmHWM") / 1024.0);
   std::fflush(stdout);

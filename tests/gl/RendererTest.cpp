@@ -23,7 +23,15 @@ TEST_F(RendererTest, StartsWithTheLogicalViewAroundTheOriginAndTheColourProgram)
   EXPECT_FLOAT_EQ(360.0f, VXGfxGetWinMaxY());
   EXPECT_EQ(VX_RENDER_COLOR, gVXCurrentProgram);
   EXPECT_EQ(1, gVXWindowExists);
-  EXPECT_STREQ("Vexor Engine", SDL_GetWindowTitle(static_cast<SDL_Window*>(VXSysGetWindowHandle())));
+  SDL_Window* window = static_cast<SDL_Window*>(VXSysGetWindowHandle());
+  EXPECT_STREQ("Vexor Engine", SDL_GetWindowTitle(window));
+  EXPECT_EQ(0u, SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE);
+  SDL_DisplayMode mode;
+  ASSERT_EQ(0, SDL_GetDesktopDisplayMode(0, &mode));
+  int x = 0, y = 0;
+  SDL_GetWindowPosition(window, &x, &y);
+  EXPECT_EQ(mode.w / 2 - 480, x);  // (480, 180) on a 1920 x 1080 screen
+  EXPECT_EQ(mode.h / 2 - 360, y);
 }
 
 TEST_F(RendererTest, QuadAtAWorldPointLandsOnItsPixelsInAWindow) {
@@ -136,6 +144,10 @@ TEST_F(RendererTest, FullScreenStretchesTheSameWorldViewOverTheScreen) {
   }
   EXPECT_EQ(960, width_);
   EXPECT_EQ(720, height_);
+  int x = 0, y = 0;
+  SDL_GetWindowPosition(static_cast<SDL_Window*>(VXSysGetWindowHandle()), &x, &y);
+  EXPECT_EQ(mode.w / 2 - 480, x);  // centred again
+  EXPECT_EQ(mode.h / 2 - 360, y);
 }
 
 TEST_F(RendererTest, BlendColourMixesByItsAlphaThenTintMultipliesThenTransparencyScalesAlpha) {

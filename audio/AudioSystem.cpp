@@ -78,9 +78,13 @@ int FreeChannel(const AudioSystem* pSystem) {
 
 AudioResult PlayStream(AudioSystem* pSystem, AudioSound* pSound, bool paused, AudioChannel** ppChannel) {
   // Starting a stream replaces whatever the music voice plays.
-  Mix_VolumeMusic(MIX_MAX_VOLUME);
+  // A paused start is silent until paused, so the mixer thread cannot sneak a chunk out.
+  Mix_VolumeMusic(paused ? 0 : MIX_MAX_VOLUME);
   if (Mix_PlayMusic(pSound->music, Loops(pSound)) != 0) return AUDIO_ERR_FORMAT;
-  if (paused) Mix_PauseMusic();
+  if (paused) {
+    Mix_PauseMusic();
+    Mix_VolumeMusic(MIX_MAX_VOLUME);
+  }
   pSystem->playingStream = pSound;
   AudioChannel* channel = AudioChannelIssue(AUDIO_MUSIC_SLOT);
   if (ppChannel) *ppChannel = channel;
@@ -91,9 +95,13 @@ AudioResult PlaySample(AudioSystem* pSystem, int channelIndex, AudioSound* pSoun
                        AudioChannel** ppChannel) {
   int c = channelIndex < 0 ? FreeChannel(pSystem) : channelIndex;
   if (c < 0) return AUDIO_ERR_CHANNEL_ALLOC;
-  Mix_Volume(c, MIX_MAX_VOLUME);  // a new play starts at full volume whatever the channel had
+  // A new play starts at full volume whatever the channel had (silent until paused, for a paused start).
+  Mix_Volume(c, paused ? 0 : MIX_MAX_VOLUME);
   if (Mix_PlayChannel(c, pSound->chunk, Loops(pSound)) < 0) return AUDIO_ERR_CHANNEL_ALLOC;
-  if (paused) Mix_Pause(c);
+  if (paused) {
+    Mix_Pause(c);
+    Mix_Volume(c, MIX_MAX_VOLUME);
+  }
   AudioChannel* channel = AudioChannelIssue(c + 1);
   if (ppChannel) *ppChannel = channel;
   return AUDIO_OK;

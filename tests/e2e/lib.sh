@@ -48,6 +48,13 @@ click() {
   sleep 0.6
 }
 
+# Rests the cursor on a logical point, without clicking.
+hover() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  xdotool mousemove $((X + $1 * WIDTH / 960)) $((Y + $2 * HEIGHT / 720))
+  sleep 0.6
+}
+
 key() {
   xdotool windowfocus "$win" 2>/dev/null
   xdotool keydown "$1"

@@ -20,6 +20,10 @@ wait_until 1.0
 [ "$(geometry)" = 1920x1080 ] || fail "the game did not start in full screen: $(geometry)"
 through_splash_screens
 
+# A hovered menu button shows its hover face, 10 % larger.
+hover 450 297
+shot 03-main-menu-new-game-hovered changed
+
 # Every menu screen and back.
 click 450 297
 shot 04-map-select changed

@@ -12,6 +12,7 @@
 
 namespace {
 long sFrames = 0;
+void (*sRunFrame)() = FrameLoopRunFrame;
 // Main menu's New Game and the two map cards, in window pixels.
 const int kNewGame[2] = {450, 297};
 const int kMapCard[2][2] = {{350, 400}, {610, 400}};
@@ -34,8 +35,12 @@ void BotStartEngine() {
 }
 
 void BotFrame() {
-  FrameLoopRunFrame();
+  sRunFrame();
   ++sFrames;
+}
+
+void BotSetFrameRunner(void (*runFrame)()) {
+  sRunFrame = runFrame ? runFrame : FrameLoopRunFrame;
 }
 
 void BotFrames(int count) {

@@ -15,6 +15,8 @@ void BotStartEngine();
 
 // One frame of the game; counts the frames played.
 void BotFrame();
+// What BotFrame runs: the frame loop's pass unless a benchmark times it.
+void BotSetFrameRunner(void (*runFrame)());
 void BotFrames(int count);
 long BotFramesPlayed();
 

@@ -19,8 +19,7 @@ void Credits::Update() {
 
 void Credits::Draw() {
   int x = 0, y = 0;
-  ScreenBeginDraw(&x, &y);
-  ResourceManager* res = ResourceManager::GetInstance();
+  ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_CREDITS), res->GetMesh(MESH_MENU), 0, 0);
   ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -330,
                    -220, kBack, x, y, false);

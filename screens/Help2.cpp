@@ -18,8 +18,7 @@ void Help2::Update() {
 
 void Help2::Draw() {
   int x = 0, y = 0;
-  ScreenBeginDraw(&x, &y);
-  ResourceManager* res = ResourceManager::GetInstance();
+  ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_HELP_OBJECTIVE), res->GetMesh(MESH_MENU), 0, 0);
   ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -350,
                    -250, kBack, x, y, false);

@@ -38,8 +38,7 @@ void LoseLevel::Update() {
 
 void LoseLevel::Draw() {
   int x = 0, y = 0;
-  ScreenBeginDraw(&x, &y);
-  ResourceManager* res = ResourceManager::GetInstance();
+  ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_LOSE), res->GetMesh(MESH_MENU), 0, 0);
   ScreenDrawElement(res->GetTitle(TITLE_DEFEAT), res->GetMesh(MESH_TITLE), 0, 200);
   for (int b = 0; b < kDrawnButtons; ++b) {

@@ -61,8 +61,7 @@ void MainMenu::Update() {
 
 void MainMenu::Draw() {
   int x = 0, y = 0;
-  ScreenBeginDraw(&x, &y);
-  ResourceManager* res = ResourceManager::GetInstance();
+  ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_MENU), res->GetMesh(MESH_MENU), 0, 0);
   if (quitConfirm) {
     ScreenDrawElement(res->GetButton(BTN_AREYOUSURE), res->GetMesh(MESH_BUTTONS), 0, 200);

@@ -31,8 +31,7 @@ void MapSelect::Update() {
 
 void MapSelect::Draw() {
   int x = 0, y = 0;
-  ScreenBeginDraw(&x, &y);
-  ResourceManager* res = ResourceManager::GetInstance();
+  ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_MENU), res->GetMesh(MESH_MENU), 0, 0);
   ScreenDrawElement(res->GetTitle(TITLE_MAPSELECT), res->GetMesh(MESH_TITLE), 0, 200);
   ScreenDrawButton(res->GetMiscTexture(MISC_NORMAL_MAP), res->GetMiscTexture(MISC_NORMAL_MAP_HOVER),

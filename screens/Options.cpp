@@ -56,8 +56,7 @@ void Options::Update() {
 
 void Options::Draw() {
   int x = 0, y = 0;
-  ScreenBeginDraw(&x, &y);
-  ResourceManager* res = ResourceManager::GetInstance();
+  ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_MENU), res->GetMesh(MESH_MENU), 0, 0);
   ScreenDrawElement(res->GetTitle(TITLE_OPTIONS), res->GetMesh(MESH_TITLE), 0, 200);
   ScreenDrawElement(res->GetButton(BTN_FULLSCREEN), res->GetMesh(MESH_BUTTONS), -80, 0);

@@ -3,6 +3,7 @@
 
 #include "VXInput.h"
 #include "VXMath.h"
+#include "resources/ResourceManager.h"
 #include "resources/SoundManager.h"
 
 bool ScreenBoxHolds(const ScreenBox& box, int x, int y) {
@@ -19,12 +20,14 @@ void ScreenBeginUpdate(bool updateSound, int* pX, int* pY) {
   VXInputGetCursorPosition(pX, pY);
 }
 
-void ScreenBeginDraw(int* pX, int* pY) {
+ResourceManager* ScreenBeginDraw(int* pX, int* pY) {
   VXInputGetCursorPosition(pX, pY);
+  ResourceManager* resources = ResourceManager::GetInstance();
   VXGfxSetBlendMode(VX_BLEND_ALPHA);
   VXGfxSetRenderMode(VX_RENDER_TEXTURE);
   VXGfxSetTransparency(1.0f);
   VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
+  return resources;
 }
 
 void ScreenDrawElement(VXGfxTexture* texture, VXGfxVertexList* mesh, float x, float y, bool enlarge) {

@@ -17,9 +17,11 @@ bool ScreenClicked();
 // it, the camera to the origin; returns the cursor through pX, pY.
 void ScreenBeginUpdate(bool updateSound, int* pX, int* pY);
 
-// Start of a screen's Draw: the cursor, then alpha blending, the texture
-// program, full opacity and a white tint.
-void ScreenBeginDraw(int* pX, int* pY);
+class ResourceManager;
+
+// Start of a screen's Draw: the cursor, the resource manager (built by its
+// first use), then alpha blending, the texture program, full opacity and a white tint.
+ResourceManager* ScreenBeginDraw(int* pX, int* pY);
 
 // One picture on a mesh at world (x, y); enlarged by 10 % about its centre when asked.
 void ScreenDrawElement(VXGfxTexture* texture, VXGfxVertexList* mesh, float x, float y, bool enlarge = false);

@@ -37,8 +37,7 @@ void WinLevel::Update() {
 
 void WinLevel::Draw() {
   int x = 0, y = 0;
-  ScreenBeginDraw(&x, &y);
-  ResourceManager* res = ResourceManager::GetInstance();
+  ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_WIN), res->GetMesh(MESH_MENU), 0, 0);
   ScreenDrawElement(res->GetTitle(TITLE_VICTORY), res->GetMesh(MESH_TITLE), 0, 200);
   for (int b = 0; b < kDrawnButtons; ++b) {

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034,SC2154
 # Shared by the end-to-end scripts: start the real program under X, drive it
 # with real input in the game's logical 960 x 720 coordinates, take screenshots.
 # Callers set: log (the game's output file) and shots (a folder for screenshots).

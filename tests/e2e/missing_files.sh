@@ -9,6 +9,7 @@ if [ -z "${ORVANE_E2E_X:-}" ]; then
   ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
 fi
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
 export SDL_AUDIODRIVER=dummy
 game=$1

@@ -8,6 +8,7 @@ set -uo pipefail
 if [ -z "${ORVANE_E2E_X:-}" ]; then
   ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
 fi
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 shots=$2
 mkdir -p "$shots"

@@ -70,8 +70,10 @@ worker "$work/a" 0 &
 first=$!
 worker "$work/b" 1
 second=$?
-wait $first
-[ $? = 0 ] && [ $second = 0 ] || { echo "FAIL: see above"; exit 1; }
+if ! wait $first || [ $second != 0 ]; then
+  echo "FAIL: see above"
+  exit 1
+fi
 echo "every missing picture stopped the program with its own message"
 
 # A file that is there but does not decode stops the program the same way.

@@ -116,6 +116,12 @@ void Enter(int state) {
   Frame();
 }
 
+void Quit() {
+  GameStateManager& gsm = GameStateManager::GetInstance();
+  gsm.nextState = STATE_QUIT;
+  Frame();
+}
+
 void EnterLevel(unsigned char map) {
   VXInputScriptClear();
   VXInputScriptCursor(480, 360);

@@ -26,6 +26,10 @@ void Frames(int count);
 void Press(unsigned char key);
 void Click(int x, int y);
 
+// Takes the quit path, so the running screen is freed, unloaded and deleted
+// before the process ends (as the game does).
+void Quit();
+
 // Switches to a state and runs its first frame.
 void Enter(int state);
 // Enters a fresh level on a map (0 first, 1 second).

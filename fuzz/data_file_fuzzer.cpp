@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     break;
   }
   VXInputScriptCursor(480, 360);
-  rig::Frames(20);  // the first monster comes out at 1.6 s
+  rig::Frames(40);  // the first monsters come out, towers fire every 2 s
   if (!rig::MonstersStayOnTheGrid()) std::abort();
   return 0;
 }

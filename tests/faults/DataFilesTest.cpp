@@ -22,6 +22,7 @@ class DataFileFaults : public ::testing::Test {
     if (!started) rig::Start(ORVANE_BUILT_RESOURCES, 10);
     started = true;
   }
+  static void TearDownTestSuite() { rig::Quit(); }
   void TearDown() override {
     for (const char* name : kDataFiles) rig::RestoreData(name);
   }

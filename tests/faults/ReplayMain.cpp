@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(contents[i].data()), contents[i].size());
   }
+  rig::Quit();
   std::printf("%zu inputs replayed\n", inputs.size());
   return inputs.empty() ? 1 : 0;
 }

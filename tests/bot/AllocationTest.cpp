@@ -22,6 +22,7 @@ const int kTryAgain[2] = {480, 400};
 class AllocationTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { BotStartEngine(); }
+  static void TearDownTestSuite() { BotQuitGame(); }
   void SetUp() override { ASSERT_TRUE(BotEnterLevelFromMenu(0)); }
 };
 

@@ -51,6 +51,11 @@ long BotFramesPlayed() {
   return sFrames;
 }
 
+void BotQuitGame() {
+  GameStateManager::GetInstance().nextState = STATE_QUIT;
+  for (int i = 0; i < 3 && !FrameLoopShouldQuit(); ++i) BotFrame();
+}
+
 bool BotInLevel() {
   GameStateManager& gsm = GameStateManager::GetInstance();
   return gsm.currentState == STATE_LEVEL && gsm.nextState == STATE_LEVEL;

@@ -23,6 +23,8 @@ long BotFramesPlayed();
 // Leaves whatever screen runs for the main menu, then clicks New Game and the
 // map's card (0 first, 1 second). True when the level runs.
 bool BotEnterLevelFromMenu(int map);
+// Asks for the quit state and carries it out: the last screen is freed.
+void BotQuitGame();
 // True while the level runs and has asked for no other screen.
 bool BotInLevel();
 

@@ -17,6 +17,7 @@ const double kGameSeconds = 1800.0;
 class BotTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { BotStartEngine(); }
+  static void TearDownTestSuite() { BotQuitGame(); }
 
   BotResult PlayMap(int map, BotStyle style) {
     BotResult r = {};

@@ -9,6 +9,7 @@ set -uo pipefail
 if [ -z "${ORVANE_E2E_X:-}" ]; then
   ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
 fi
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/../e2e/lib.sh"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 shots=$2
@@ -45,7 +46,8 @@ through_splash_screens
 click 450 297
 shot 04-map-select changed
 click 350 400
-# The level's own clock: the first monster comes about 13 s after it starts.
+# The level's own clock for wait_until: the first monster comes about 13 s
+# after the level starts.
 started=$(date +%s.%N)
 wait_until 1.5
 shot 05-level-start changed

@@ -22,6 +22,10 @@ struct AudioSystem {
   int channelCount;
   AudioSound* sounds;
   AudioSound* playingStream;  // what the music voice was last given
+  // When every channel is busy, the oldest one-shot sample gives way to the new one.
+  uint64_t playCount;
+  uint64_t startedAt[AUDIO_MAX_CHANNELS];  // playCount when each channel's sound began
+  bool looping[AUDIO_MAX_CHANNELS];
 };
 
 // The one started system (the mixer device belongs to the process), or null.

@@ -68,12 +68,16 @@ void FreeSound(AudioSound* pSound) {
   delete pSound;
 }
 
-// First mixer channel with nothing on it, or -1.
+// First mixer channel with nothing on it; else the channel whose one-shot
+// sound began first, so a burst of effects never leaves the newest one silent;
+// -1 when every channel loops.
 int FreeChannel(const AudioSystem* pSystem) {
+  int oldest = -1;
   for (int c = 0; c < pSystem->channelCount; ++c) {
     if (!Mix_Playing(c)) return c;
+    if (!pSystem->looping[c] && (oldest < 0 || pSystem->startedAt[c] < pSystem->startedAt[oldest])) oldest = c;
   }
-  return -1;
+  return oldest;
 }
 
 AudioResult PlayStream(AudioSystem* pSystem, AudioSound* pSound, bool paused, AudioChannel** ppChannel) {
@@ -98,6 +102,8 @@ AudioResult PlaySample(AudioSystem* pSystem, int channelIndex, AudioSound* pSoun
   // A new play starts at full volume whatever the channel had (silent until paused, for a paused start).
   Mix_Volume(c, paused ? 0 : MIX_MAX_VOLUME);
   if (Mix_PlayChannel(c, pSound->chunk, Loops(pSound)) < 0) return AUDIO_ERR_CHANNEL_ALLOC;
+  pSystem->startedAt[c] = ++pSystem->playCount;
+  pSystem->looping[c] = Loops(pSound) != 0;
   if (paused) {
     Mix_Pause(c);
     Mix_Volume(c, MIX_MAX_VOLUME);
@@ -110,7 +116,7 @@ AudioResult PlaySample(AudioSystem* pSystem, int channelIndex, AudioSound* pSoun
 
 AudioResult AudioSystemCreate(AudioSystem** ppSystem) {
   if (!ppSystem) return AUDIO_ERR_INVALID_PARAM;
-  AudioSystem* system = new (std::nothrow) AudioSystem{false, 0, nullptr, nullptr};
+  AudioSystem* system = new (std::nothrow) AudioSystem{};
   if (!system) return AUDIO_ERR_INIT;
   *ppSystem = system;
   return AUDIO_OK;

@@ -171,6 +171,18 @@ TEST_F(AudioOneChannel, AStaleChannelHandleNeverTouchesTheSoundThatReusedItsChan
   EXPECT_TRUE(Playing(second));
 }
 
+TEST_F(AudioOneChannel, WhenEveryChannelIsBusyTheOldestOneShotGivesWayToTheNewSound) {
+  std::string tone = WriteTone("long.wav", 2000);
+  AudioSound* sound = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_LOOP_OFF, &sound));
+  AudioChannel* first = nullptr;
+  AudioChannel* second = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &first));
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &second));
+  EXPECT_EQ(AUDIO_ERR_CHANNEL_STOLEN, AudioChannelStop(first));
+  EXPECT_TRUE(Playing(second));
+}
+
 TEST_F(AudioSystemStarted, AStreamStartedWhileAnotherPlaysTakesOverTheMusicVoice) {
   std::string tone = WriteTone("stream.wav", 500);
   AudioSound* one = nullptr;

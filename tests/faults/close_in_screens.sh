@@ -2,14 +2,16 @@
 # The real program closed from outside in the team picture, the map selection,
 # the level and the paused level: each run must end with status 0 and no
 # sanitizer or assertion report. (The logo is closed by the gl tests.)
-# Usage: close_in_screens.sh ORVANE VX_CLOSE_WINDOW E2E_LIB
+# Usage: close_in_screens.sh ORVANE VX_CLOSE_WINDOW
+# shellcheck disable=SC2034,SC2154  # pid, win and status belong to the end-to-end helpers
 set -uo pipefail
 if [ -z "${ORVANE_E2E_X:-}" ]; then
   ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
 fi
 game=$1
 closer=$2
-source "$3"
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/../e2e/lib.sh"
 export SDL_AUDIODRIVER=dummy
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT

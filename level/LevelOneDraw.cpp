@@ -45,9 +45,23 @@ static void DrawAt(float x, float y, float s, VXGfxTexture* texture, VXGfxVertex
   DrawMesh(&world, texture, mesh);
 }
 
+// Software renderers pay for every covered pixel, so a draw that cannot change
+// one is skipped; the render state it would leave behind is still set.
 void LevelOne::DrawSprite(Sprite* s) {
   VXGfxSetTransparency(s->alpha);
+  if (s->alpha <= 0.0f) return;
   DrawMesh(&s->transform, s->texture, s->mesh);
+}
+
+// Outside a season sweep every cell has its own opaque tile in play, and the
+// grid reaches past every side of the view.
+static bool GroundCoversView() {
+  MapData& map = MapData::GetInstance();
+  if (SeasonState::GetInstance().seasonSweep || map.tiles.size() != size_t(GRID_CELLS)) return false;
+  for (Tile* t : map.tiles) {
+    if (t->dead) return false;
+  }
+  return true;
 }
 
 void LevelOne::Draw() {
@@ -55,7 +69,7 @@ void LevelOne::Draw() {
   VXGfxSetRenderMode(VX_RENDER_TEXTURE);
   VXGfxSetTransparency(1.0f);
   White();
-  DrawSprite(background);
+  if (!GroundCoversView()) DrawSprite(background);
   for (Tile* t : MapData::GetInstance().tiles) {
     if (!t->dead) DrawSprite(t);
   }

@@ -15,6 +15,7 @@
 #include "data/MapData.h"
 #include "entities/ITimer.h"
 #include "entities/ParticleSystem.h"
+#include "entities/Wave.h"
 #include "entities/WaveManager.h"
 #include "level/LevelOne.h"
 #include "level/TowerManager.h"
@@ -88,9 +89,11 @@ GameStateManager& States() {
   return GameStateManager::GetInstance();
 }
 
-// Twenty seconds of play with the waves started at once and two towers built
-// beside the road, so monsters spawn, get shot, die and walk out.
-void Play() {
+// Forty-five seconds of play with the waves started at once and two towers built
+// beside the road, so monsters spawn, get shot, die and walk out, and the
+// first wave ends with its season roll. Returns how
+// many monsters came out.
+int Play() {
   WaveManager::GetInstance().timeToNextWave = 0.0f;
   TowerManager::GetInstance().money = 1000;
   MapData& map = MapData::GetInstance();
@@ -106,7 +109,10 @@ void Play() {
     i += 2;  // towers may not stand side by side
   }
   VXInputScriptCursor(480, 360);
-  rig::Frames(20 * kFrameRate);
+  rig::Frames(45 * kFrameRate);
+  int spawned = 0;
+  for (Wave* w : WaveManager::GetInstance().waves) spawned += w->spawnedCount;
+  return spawned;
 }
 
 TEST(Soak, ThirtyLevelsInARowKeepMemoryAndEveryPoolFlat) {
@@ -115,7 +121,7 @@ TEST(Soak, ThirtyLevelsInARowKeepMemoryAndEveryPoolFlat) {
   rig::Frames(5);
   std::vector<double> resident;
   Census first{};
-  int entries = 0;
+  int entries = 0, monsters = 0;
   for (int round = 0; round < 15; ++round) {
     // Menu, new game, a map: the two maps by turns.
     ASSERT_EQ(STATE_MAINMENU, States().currentState) << "round " << round;
@@ -130,7 +136,9 @@ TEST(Soak, ThirtyLevelsInARowKeepMemoryAndEveryPoolFlat) {
       Census now = Count();
       if (entries == 1) first = now;
       EXPECT_EQ(first, now) << "level entry " << entries;
-      Play();
+      int spawned = Play();
+      EXPECT_GT(spawned, 0) << "level entry " << entries << ": nothing was played";
+      monsters += spawned;
       if (States().currentState != STATE_LEVEL) {
         // Defeated: the defeat screen's try-again instead.
         rig::Click(480, 325);
@@ -148,7 +156,8 @@ TEST(Soak, ThirtyLevelsInARowKeepMemoryAndEveryPoolFlat) {
     }
     resident.push_back(ResidentMegabytes());
   }
-  std::printf("level entries: %d\n%s\n", entries, testing::PrintToString(first).c_str());
+  std::printf("level entries: %d, monsters spawned: %d\n%s\n", entries, monsters,
+              testing::PrintToString(first).c_str());
   std::printf("resident MB after each round:");
   for (double mb : resident) std::printf(" %.2f", mb);
   std::printf("\n");

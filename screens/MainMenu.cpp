@@ -17,7 +17,7 @@ enum { NEW_GAME, HELP, OPTIONS, CREDITS, EXIT, BUTTON_COUNT };
 const ScreenBox kButtons[BUTTON_COUNT] = {
     {300, 600, 275, 320}, {425, 535, 340, 385}, {375, 580, 410, 465}, {395, 560, 485, 530}, {435, 530, 555, 600},
 };
-const int kButtonY[BUTTON_COUNT] = {60, -10, -80, -150, -220};
+const float kButtonY[BUTTON_COUNT] = {60, -10, -80, -150, -220};
 const int kFaces[BUTTON_COUNT] = {BTN_NEWGAME, BTN_HELP, BTN_OPTIONS, BTN_CREDITS, BTN_EXIT};
 }  // namespace
 
@@ -47,15 +47,12 @@ void MainMenu::Update() {
     return;
   }
   const int targets[BUTTON_COUNT] = {STATE_MAPSELECT, STATE_HELP, STATE_OPTIONS, STATE_CREDITS, -1};
-  for (int b = 0; b < BUTTON_COUNT; ++b) {
-    if (!ScreenBoxHolds(kButtons[b], x, y)) continue;
-    if (b == EXIT) {
-      quitConfirm = true;
-      ScreenPlaySound(SOUND_BUTTON_CLICK);
-    } else {
-      states.nextState = targets[b];
-    }
-    return;
+  int b = ScreenBoxAt(kButtons, BUTTON_COUNT, x, y);
+  if (b == EXIT) {
+    quitConfirm = true;
+    ScreenPlaySound(SOUND_BUTTON_CLICK);
+  } else if (b >= 0) {
+    states.nextState = targets[b];
   }
 }
 
@@ -72,10 +69,7 @@ void MainMenu::Draw() {
     return;
   }
   ScreenDrawElement(res->GetTitle(TITLE_ORVANE), res->GetMesh(MESH_TITLE), 0, 200);
-  for (int b = 0; b < BUTTON_COUNT; ++b) {
-    ScreenDrawButton(res->GetButton(kFaces[b]), res->GetButton(kFaces[b] + 1), res->GetMesh(MESH_MENU_BUTTONS), 0,
-                     float(kButtonY[b]), kButtons[b], x, y, true);
-  }
+  ScreenDrawButtonColumn(res, MESH_MENU_BUTTONS, kFaces, kButtonY, kButtons, BUTTON_COUNT, x, y);
 }
 
 void MainMenu::Free() {

@@ -10,6 +10,13 @@ bool ScreenBoxHolds(const ScreenBox& box, int x, int y) {
   return box.left <= x && x <= box.right && box.top <= y && y <= box.bottom;
 }
 
+int ScreenBoxAt(const ScreenBox* boxes, int count, int x, int y) {
+  for (int b = 0; b < count; ++b) {
+    if (ScreenBoxHolds(boxes[b], x, y)) return b;
+  }
+  return -1;
+}
+
 bool ScreenClicked() {
   return VXInputCheckTriggered(VX_KEY_LBUTTON);
 }
@@ -48,6 +55,14 @@ void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexLi
                       const ScreenBox& hoverBox, int cursorX, int cursorY, bool enlargeOnHover) {
   bool hover = ScreenBoxHolds(hoverBox, cursorX, cursorY);
   ScreenDrawElement(hover ? hoverFace : face, mesh, x, y, hover && enlargeOnHover);
+}
+
+void ScreenDrawButtonColumn(ResourceManager* res, int meshId, const int* faces, const float* worldY,
+                            const ScreenBox* boxes, int count, int cursorX, int cursorY) {
+  for (int b = 0; b < count; ++b) {
+    ScreenDrawButton(res->GetButton(faces[b]), res->GetButton(faces[b] + 1), res->GetMesh(meshId), 0, worldY[b],
+                     boxes[b], cursorX, cursorY, true);
+  }
 }
 
 void ScreenPlaySound(int soundId) {

@@ -10,6 +10,9 @@ struct ScreenBox {
 
 bool ScreenBoxHolds(const ScreenBox& box, int x, int y);
 
+// The first of count boxes, in table order, that holds (x, y); -1 when none does.
+int ScreenBoxAt(const ScreenBox* boxes, int count, int x, int y);
+
 // The left mouse button went down this frame.
 bool ScreenClicked();
 
@@ -29,6 +32,11 @@ void ScreenDrawElement(VXGfxTexture* texture, VXGfxVertexList* mesh, float x, fl
 // A button: the hover face while the box holds the cursor, enlarged then if the screen says so.
 void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexList* mesh, float x, float y,
                       const ScreenBox& hoverBox, int cursorX, int cursorY, bool enlargeOnHover);
+
+// A column of buttons at x = 0: faces are button ids whose hover face is the
+// next id, each at its world y, enlarged while its box holds the cursor.
+void ScreenDrawButtonColumn(ResourceManager* res, int meshId, const int* faces, const float* worldY,
+                            const ScreenBox* boxes, int count, int cursorX, int cursorY);
 
 // Plays one of the sound manager's sounds by id (muted while sound is off).
 void ScreenPlaySound(int soundId);

@@ -27,12 +27,8 @@ void WinLevel::Update() {
   int x = 0, y = 0;
   ScreenBeginUpdate(false, &x, &y);
   if (!ScreenClicked()) return;
-  for (int b = 0; b < int(sizeof(kButtons) / sizeof(kButtons[0])); ++b) {
-    if (ScreenBoxHolds(kButtons[b], x, y)) {
-      GameStateManager::GetInstance().nextState = kTargets[b];
-      return;
-    }
-  }
+  int b = ScreenBoxAt(kButtons, int(sizeof(kButtons) / sizeof(kButtons[0])), x, y);
+  if (b >= 0) GameStateManager::GetInstance().nextState = kTargets[b];
 }
 
 void WinLevel::Draw() {
@@ -40,10 +36,7 @@ void WinLevel::Draw() {
   ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_WIN), res->GetMesh(MESH_MENU), 0, 0);
   ScreenDrawElement(res->GetTitle(TITLE_VICTORY), res->GetMesh(MESH_TITLE), 0, 200);
-  for (int b = 0; b < kDrawnButtons; ++b) {
-    ScreenDrawButton(res->GetButton(kFaces[b]), res->GetButton(kFaces[b] + 1), res->GetMesh(MESH_BUTTONS), 0,
-                     kButtonY[b], kButtons[b], x, y, true);
-  }
+  ScreenDrawButtonColumn(res, MESH_BUTTONS, kFaces, kButtonY, kButtons, kDrawnButtons, x, y);
 }
 
 // The screen's music or sound stops before the next screen starts its own.

@@ -6,6 +6,7 @@
 #include "VXGraphics.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundManager.h"
+#include "screens/ScreenKit.h"
 #include "shell/GameStateManager.h"
 
 void Logo::Load() {
@@ -36,11 +37,5 @@ void Logo::Update() {
 
 void Logo::Draw() {
   ResourceManager* resources = ResourceManager::GetInstance();
-  VXGfxSetBlendMode(VX_BLEND_ALPHA);
-  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
-  VXGfxSetTransparency(alpha);
-  VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
-  VXGfxSetPosition(0.0f, 0.0f);
-  VXGfxTextureSet(resources->GetMiscTexture(MISC_LOGO), 0.0f, 0.0f);
-  VXGfxMeshDraw(resources->GetMesh(MESH_LOGO), VX_DRAW_TRIANGLES);
+  ScreenDrawFaded(resources->GetMiscTexture(MISC_LOGO), resources->GetMesh(MESH_LOGO), alpha);
 }

@@ -51,6 +51,16 @@ void ScreenDrawElement(VXGfxTexture* texture, VXGfxVertexList* mesh, float x, fl
   VXGfxMeshDraw(mesh, VX_DRAW_TRIANGLES);
 }
 
+void ScreenDrawFaded(VXGfxTexture* texture, VXGfxVertexList* mesh, float alpha) {
+  VXGfxSetBlendMode(VX_BLEND_ALPHA);
+  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+  VXGfxSetTransparency(alpha);
+  VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
+  VXGfxSetPosition(0.0f, 0.0f);
+  VXGfxTextureSet(texture, 0.0f, 0.0f);
+  VXGfxMeshDraw(mesh, VX_DRAW_TRIANGLES);
+}
+
 void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexList* mesh, float x, float y,
                       const ScreenBox& hoverBox, int cursorX, int cursorY, bool enlargeOnHover) {
   bool hover = ScreenBoxHolds(hoverBox, cursorX, cursorY);

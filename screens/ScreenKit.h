@@ -29,6 +29,9 @@ ResourceManager* ScreenBeginDraw(int* pX, int* pY);
 // One picture on a mesh at world (x, y); enlarged by 10 % about its centre when asked.
 void ScreenDrawElement(VXGfxTexture* texture, VXGfxVertexList* mesh, float x, float y, bool enlarge = false);
 
+// A splash picture at the origin, drawn at the given transparency with a white tint.
+void ScreenDrawFaded(VXGfxTexture* texture, VXGfxVertexList* mesh, float alpha);
+
 // A button: the hover face while the box holds the cursor, enlarged then if the screen says so.
 void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexList* mesh, float x, float y,
                       const ScreenBox& hoverBox, int cursorX, int cursorY, bool enlargeOnHover);

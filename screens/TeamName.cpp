@@ -6,6 +6,7 @@
 #include "VXInput.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundManager.h"
+#include "screens/ScreenKit.h"
 #include "shell/GameStateManager.h"
 
 void TeamName::Load() {
@@ -40,11 +41,5 @@ void TeamName::Update() {
 
 void TeamName::Draw() {
   ResourceManager* resources = ResourceManager::GetInstance();
-  VXGfxSetBlendMode(VX_BLEND_ALPHA);
-  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
-  VXGfxSetTransparency(alpha);
-  VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
-  VXGfxSetPosition(0.0f, 0.0f);
-  VXGfxTextureSet(resources->GetBackground(BG_TEAM), 0.0f, 0.0f);
-  VXGfxMeshDraw(resources->GetMesh(MESH_MENU), VX_DRAW_TRIANGLES);
+  ScreenDrawFaded(resources->GetBackground(BG_TEAM), resources->GetMesh(MESH_MENU), alpha);
 }

@@ -17,13 +17,9 @@ void Bullet::SetDead(bool isDead) {
   dead = isDead;
   if (isDead) {
     // mesh and damage stay: a hit reads the damage after the reset.
+    ResetPlacement();
     position = {-510.0f, 330.0f};
-    velocity = {0.0f, 0.0f};
-    type = 0;
     texture = nullptr;
-    cell = 0;
-    rotation = 0.0f;
-    scale = {1.0f, 1.0f};
     alpha = 1.0f;
     speed = 0.0f;
     targetIndex = 0;

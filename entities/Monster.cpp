@@ -57,16 +57,12 @@ Monster::~Monster() {
 void Monster::SetDead(bool isDead) {
   dead = isDead;
   if (isDead) {
-    position = {0.0f, 0.0f};
+    ResetPlacement();
     velocity = baseVelocity;
     health = maxHealth;
     reward = baseReward;
     stepTarget = {0.0f, 0.0f};
-    type = 0;
     texture = nullptr;
-    cell = 0;
-    rotation = 0.0f;
-    scale = {1.0f, 1.0f};
     alpha = 1.0f;
     moveAxis = 0;
     blinksLeft = 2;

@@ -30,15 +30,19 @@ void Sprite::BuildTransform() {
   VXMtx33Concat(&transform, &trans, &transform);
 }
 
-void Sprite::ResetCommon() {
+void Sprite::ResetPlacement() {
   type = 0;
   position = {0.0f, 0.0f};
   velocity = {0.0f, 0.0f};
-  texture = nullptr;
-  mesh = nullptr;
   cell = 0;
   rotation = 0.0f;
   scale = {1.0f, 1.0f};
+}
+
+void Sprite::ResetCommon() {
+  ResetPlacement();
+  texture = nullptr;
+  mesh = nullptr;
   alpha = 1.0f;
 }
 

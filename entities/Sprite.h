@@ -29,7 +29,9 @@ class Sprite {
   VXMtx33 transform;  // zero (draws nothing) until first built
 
  protected:
-  // The idle values shared by most simple sprites.
+  // Placement back to idle: position, velocity, type, cell, rotation, scale.
+  void ResetPlacement();
+  // The idle values shared by most simple sprites: placement, no texture or mesh, opaque.
   void ResetCommon();
 };
 

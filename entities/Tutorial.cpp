@@ -17,12 +17,7 @@ Tutorial::Tutorial() : showTimer(0.0f), finished(false) {
 void Tutorial::SetDead(bool isDead) {
   dead = isDead;
   if (isDead) {
-    position = {0.0f, 0.0f};
-    velocity = {0.0f, 0.0f};
-    type = 0;
-    cell = 0;
-    rotation = 0.0f;
-    scale = {1.0f, 1.0f};
+    ResetPlacement();
     alpha = 1.0f;
     showTimer = 0.0f;
     finished = false;

@@ -20,12 +20,7 @@ Warning::Warning() : pulseCount(0), fadingOut(false), soundPlayed(false) {
 void Warning::SetDead(bool isDead) {
   dead = isDead;
   if (isDead) {
-    position = {0.0f, 0.0f};
-    velocity = {0.0f, 0.0f};
-    type = 0;
-    cell = 0;
-    rotation = 0.0f;
-    scale = {1.0f, 1.0f};
+    ResetPlacement();
     alpha = 0.0f;
     pulseCount = 0;
     fadingOut = false;

@@ -7,6 +7,13 @@ Particle* NewParticle() {
   return p;
 }
 
+Particle* FirstDeadParticle(const std::vector<Particle*>& pool) {
+  for (Particle* p : pool) {
+    if (p->dead) return p;
+  }
+  return nullptr;
+}
+
 void ResetParticle(Particle* p) {
   VXMtx33 keep = p->transform;
   *p = Particle();

@@ -1,6 +1,8 @@
 // A plain pooled particle record shared by the towers' smoke and the
 // level-wide seasonal particles.
 #pragma once
+#include <vector>
+
 #include "VXGraphics.h"
 #include "VXMath.h"
 
@@ -19,6 +21,8 @@ struct Particle {
 };
 
 Particle* NewParticle();
+// The first dead particle of the pool, in pool order; nullptr when all are alive.
+Particle* FirstDeadParticle(const std::vector<Particle*>& pool);
 // Every field from texture to sizeTo back to zero, dead; transform stays.
 void ResetParticle(Particle* p);
 // Ages, interpolates, moves and places one living particle; kills it at the end of its life.

@@ -57,13 +57,7 @@ void ParticleSystem::Update() {
 void ParticleSystem::Emit() {
   static const float kColumnsX[10] = {0, -100, 100, -200, 200, -300, 300, 400, 500, 600};
   float x = kColumnsX[ReseedAndDraw() % 10];
-  Particle* p = nullptr;
-  for (Particle* candidate : particles) {
-    if (candidate->dead) {
-      p = candidate;
-      break;
-    }
-  }
+  Particle* p = FirstDeadParticle(particles);
   if (!p) return;
   ResourceManager* rm = ResourceManager::GetInstance();
   p->mesh = rm->GetMesh(MESH_PARTICLE);

@@ -48,13 +48,7 @@ void SmokeEmitter::Emit() {
   float r = static_cast<float>(ReseedAndDraw()) / 32767.0f;
   float angle = r * 0.06283185f;
   direction = {VXCos(angle), VXSin(angle)};
-  Particle* p = nullptr;
-  for (Particle* candidate : particles) {
-    if (candidate->dead) {
-      p = candidate;
-      break;
-    }
-  }
+  Particle* p = FirstDeadParticle(particles);
   if (!p) return;
   ResourceManager* rm = ResourceManager::GetInstance();
   p->texture = rm->GetMiscTexture(MISC_SMOKE);

@@ -38,6 +38,9 @@ struct Rgb {
   double r, g, b;
 };
 Rgb RgbHex(unsigned hex);  // 0xRRGGBB
+Rgb Mix(Rgb a, Rgb b, double t);
+Rgb Lighter(Rgb c, double t);  // towards white by t
+Rgb Darker(Rgb c, double t);   // towards black by t
 void SetRgb(cairo_t* cr, Rgb c, double alpha = 1.0);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 // Text centred on (cx, cy) in a fontconfig family ("DejaVu Sans", "Liberation Sans", ...).

@@ -7,6 +7,18 @@ Rgb RgbHex(unsigned hex) {
   return {((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0, (hex & 0xFF) / 255.0};
 }
 
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+Rgb Lighter(Rgb c, double t) {
+  return Mix(c, {1, 1, 1}, t);
+}
+
+Rgb Darker(Rgb c, double t) {
+  return Mix(c, {0, 0, 0}, t);
+}
+
 void SetRgb(cairo_t* cr, Rgb c, double alpha) {
   cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
 }

@@ -6,18 +6,6 @@
 #include <sstream>
 #include <string>
 
-Rgb Mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Rgb Lighter(Rgb c, double t) {
-  return Mix(c, {1, 1, 1}, t);
-}
-
-Rgb Darker(Rgb c, double t) {
-  return Mix(c, {0, 0, 0}, t);
-}
-
 const SeasonPalette& PaletteOf(int season) {
   static const SeasonPalette kPalettes[4] = {
       // Spring: fresh green and cherry blossom under a washed blue sky.

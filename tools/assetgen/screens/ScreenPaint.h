@@ -14,11 +14,6 @@ void AddButtonPictures(std::vector<Picture>& out);
 void AddOverlayPictures(std::vector<Picture>& out);
 void AddMapPreviewPictures(std::vector<Picture>& out);
 
-// ---- Colour ----
-Rgb Mix(Rgb a, Rgb b, double t);
-Rgb Lighter(Rgb c, double t);  // towards white by t
-Rgb Darker(Rgb c, double t);   // towards black by t
-
 // Seasons share the game's numbering: 1 Spring, 2 Summer, 3 Autumn, 4 Winter.
 struct SeasonPalette {
   Rgb skyTop, skyLow;

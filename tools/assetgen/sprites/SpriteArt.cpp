@@ -6,15 +6,6 @@
 
 namespace sprites {
 
-Rgb Mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-Rgb Lighter(Rgb c, double t) {
-  return Mix(c, {1, 1, 1}, t);
-}
-Rgb Darker(Rgb c, double t) {
-  return Mix(c, {0, 0, 0}, t);
-}
 Rgb InkOf(Rgb c) {
   return Mix(c, RgbHex(0x1c1424), 0.78);
 }

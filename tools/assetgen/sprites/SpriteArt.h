@@ -17,9 +17,6 @@ void AddInterfacePictures(std::vector<Picture>& out);
 void AddMarkerPictures(std::vector<Picture>& out);
 
 // ---- Colour ----
-Rgb Mix(Rgb a, Rgb b, double t);
-Rgb Lighter(Rgb c, double t);  // towards white
-Rgb Darker(Rgb c, double t);   // towards black
 // The outline colour of every sprite: a dark shade of the fill, never pure black.
 Rgb InkOf(Rgb c);
 

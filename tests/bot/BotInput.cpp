@@ -1,12 +1,9 @@
 // The bot's hands on the headless engine; see BotInput.h.
 #include "BotInput.h"
 
-#include <cstdlib>
-
-#include "VXFrameRateController.h"
+#include "../HeadlessGame.h"
 #include "VXGraphics.h"
 #include "VXInput.h"
-#include "VXSystem.h"
 #include "shell/FrameLoop.h"
 #include "shell/GameStateManager.h"
 
@@ -24,12 +21,8 @@ void BotStartEngine() {
   static bool started = false;
   if (started) return;
   started = true;
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  VXSysInitHeadless(960, 720, 60);
-  VXSysReset();
-  VXInputSetScripted(true);
   // A rate divisible by 60, so every frame is exactly 1/60 s.
-  VXClockUseScripted(600000, 0);
+  StartHeadlessGame(600000);
   VXInputScriptClear();
   VXInputScriptCursor(kRestX, kRestY);
 }

@@ -1,12 +1,10 @@
 // The in-process harness for the level tests.
 #include "LevelHarness.h"
 
-#include <cstdlib>
-
+#include "../HeadlessGame.h"
 #include "VXFrameRateController.h"
 #include "VXInput.h"
 #include "VXMath.h"
-#include "VXSystem.h"
 #include "data/MapChoice.h"
 #include "level/LevelCamera.h"
 #include "shell/FrameLoop.h"
@@ -15,12 +13,8 @@ void LevelTest::SetUpTestSuite() {
   static bool started = false;
   if (started) return;
   started = true;
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  VXSysInitHeadless(960, 720, 60);
-  VXSysReset();
-  VXInputSetScripted(true);
   // A rate divisible by 60, so every frame is exactly 1/60 s.
-  VXClockUseScripted(600000, 0);
+  StartHeadlessGame(600000);
 }
 
 void LevelTest::EnterLevel(unsigned char map) {

@@ -1,11 +1,8 @@
 // The in-process harness for the screen tests.
 #include "ScreenHarness.h"
 
-#include <cstdlib>
-
-#include "VXFrameRateController.h"
+#include "../HeadlessGame.h"
 #include "VXInput.h"
-#include "VXSystem.h"
 #include "resources/SoundManager.h"
 #include "shell/FrameLoop.h"
 
@@ -13,13 +10,9 @@ void ScreenTest::SetUpTestSuite() {
   static bool started = false;
   if (started) return;
   started = true;
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  VXSysInitHeadless(960, 720, 60);
-  VXSysReset();
-  VXInputSetScripted(true);
   // A microsecond counter: each frame ends at the first tick at or past 1/60 s
   // (16667 us), as a busy-wait on a real counter does.
-  VXClockUseScripted(1000000, 0);
+  StartHeadlessGame(1000000);
 }
 
 void ScreenTest::TearDownTestSuite() {

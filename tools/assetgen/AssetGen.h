@@ -42,6 +42,8 @@ Rgb Mix(Rgb a, Rgb b, double t);
 Rgb Lighter(Rgb c, double t);  // towards white by t
 Rgb Darker(Rgb c, double t);   // towards black by t
 void SetRgb(cairo_t* cr, Rgb c, double alpha = 1.0);
+// Fills the current path with the pattern, then releases the pattern.
+void FillPattern(cairo_t* cr, cairo_pattern_t* pattern);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 // Text centred on (cx, cy) in a fontconfig family ("DejaVu Sans", "Liberation Sans", ...).
 void DrawTextCentred(cairo_t* cr, const char* text, double cx, double cy, double size, const char* family, bool bold,

@@ -23,6 +23,12 @@ void SetRgb(cairo_t* cr, Rgb c, double alpha) {
   cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
 }
 
+void FillPattern(cairo_t* cr, cairo_pattern_t* pattern) {
+  cairo_set_source(cr, pattern);
+  cairo_fill(cr);
+  cairo_pattern_destroy(pattern);
+}
+
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
   double r = std::fmin(radius, std::fmin(w, h) / 2.0);
   cairo_new_sub_path(cr);

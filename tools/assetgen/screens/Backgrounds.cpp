@@ -86,9 +86,7 @@ void DrawWin(cairo_t* cr, int w, int h) {
   cairo_pattern_t* rays = cairo_pattern_create_radial(w / 2.0, 150, 60, w / 2.0, 150, 620);
   cairo_pattern_add_color_stop_rgba(rays, 0, 1, 0.95, 0.7, 0.55);
   cairo_pattern_add_color_stop_rgba(rays, 1, 1, 0.95, 0.7, 0);
-  cairo_set_source(cr, rays);
-  cairo_fill(cr);
-  cairo_pattern_destroy(rays);
+  FillPattern(cr, rays);
   cairo_restore(cr);
   PaintBunting(cr, -10, 20, 330, 60, 70, 0);
   PaintBunting(cr, w - 330, 60, w + 10, 20, 70, 2);
@@ -116,9 +114,7 @@ void DrawLose(cairo_t* cr, int w, int h) {
   cairo_pattern_add_color_stop_rgb(sky, 0.6, 0.30, 0.13, 0.20);
   cairo_pattern_add_color_stop_rgb(sky, 1, 0.62, 0.26, 0.18);
   cairo_rectangle(cr, 0, 0, w, h);
-  cairo_set_source(cr, sky);
-  cairo_fill(cr);
-  cairo_pattern_destroy(sky);
+  FillPattern(cr, sky);
   // Heavy clouds.
   Noise n(404);
   for (int i = 0; i < 8; ++i) {

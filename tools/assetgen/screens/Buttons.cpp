@@ -65,9 +65,7 @@ void PaintLamp(cairo_t* cr, double cx, double cy, double r, bool on, bool lit) {
     cairo_pattern_add_color_stop_rgba(glow, 0, colour.r, colour.g, colour.b, 0.6);
     cairo_pattern_add_color_stop_rgba(glow, 1, colour.r, colour.g, colour.b, 0);
     cairo_arc(cr, cx, cy, r * 2.2, 0, 2 * M_PI);
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    FillPattern(cr, glow);
   }
   cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
   SetRgb(cr, Ui::kInk);

@@ -25,9 +25,7 @@ void PaintStarrySky(cairo_t* cr, int w, int h, unsigned seed) {
   cairo_pattern_add_color_stop_rgb(sky, 0.65, 0.13, 0.12, 0.30);
   cairo_pattern_add_color_stop_rgb(sky, 1, 0.32, 0.20, 0.36);
   cairo_rectangle(cr, 0, 0, w, h);
-  cairo_set_source(cr, sky);
-  cairo_fill(cr);
-  cairo_pattern_destroy(sky);
+  FillPattern(cr, sky);
   Noise n(seed);
   for (int i = 0; i < 160; ++i) {
     double x = n.Next() * w, y = n.Next() * h * 0.7, r = 1.0 + n.Next() * 1.6;
@@ -60,9 +58,7 @@ void PaintNightLand(cairo_t* cr, int w, int h) {
     cairo_pattern_add_color_stop_rgba(lamp, 0, 1, 0.85, 0.45, 0.9);
     cairo_pattern_add_color_stop_rgba(lamp, 1, 1, 0.85, 0.45, 0);
     cairo_arc(cr, x, wy, 20, 0, 2 * M_PI);
-    cairo_set_source(cr, lamp);
-    cairo_fill(cr);
-    cairo_pattern_destroy(lamp);
+    FillPattern(cr, lamp);
   }
   PaintRidge(cr, near, w, h, RgbHex(0x171329), RgbHex(0x0E0B1C));
 }
@@ -111,9 +107,7 @@ void DrawTeam(cairo_t* cr, int w, int h) {
   cairo_pattern_add_color_stop_rgba(glow, 0, 1, 0.85, 0.5, 0.25);
   cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.85, 0.5, 0);
   cairo_rectangle(cr, 0, 0, w, h);
-  cairo_set_source(cr, glow);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  FillPattern(cr, glow);
   PaintNightLand(cr, w, h);
 
   for (int s = 1; s <= 4; ++s) {

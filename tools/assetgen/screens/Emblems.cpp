@@ -66,9 +66,7 @@ void PaintSeasonEmblem(cairo_t* cr, int season, double cx, double cy, double r) 
     cairo_pattern_t* g = cairo_pattern_create_radial(cx - r * 0.15, cy - r * 0.15, 0, cx, cy, r * 0.5);
     cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.98, 0.75);
     cairo_pattern_add_color_stop_rgb(g, 1, 1.0, 0.80, 0.25);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillPattern(cr, g);
   } else if (season == 3) {
     cairo_move_to(cr, cx, cy + r * 0.25);
     cairo_line_to(cr, cx + r * 0.1, cy + r * 1.0);
@@ -81,9 +79,7 @@ void PaintSeasonEmblem(cairo_t* cr, int season, double cx, double cy, double r) 
     cairo_pattern_t* g = cairo_pattern_create_linear(cx, cy - r, cx, cy + r);
     cairo_pattern_add_color_stop_rgb(g, 0, 0.98, 0.62, 0.18);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.80, 0.22, 0.10);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillPattern(cr, g);
     cairo_move_to(cr, cx, cy + r * 0.3);
     cairo_line_to(cr, cx, cy - r * 0.7);
     cairo_move_to(cr, cx, cy + r * 0.1);

@@ -71,9 +71,7 @@ void PaintDrill(cairo_t* cr, double cx, double cy, double r) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - r * 0.55, 0, cy + r * 0.55);
   cairo_pattern_add_color_stop_rgb(g, 0, 0.92, 0.93, 0.95);
   cairo_pattern_add_color_stop_rgb(g, 1, 0.45, 0.48, 0.55);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
   for (double t : {0.25, 0.5, 0.75}) {
     double x = cx + r * (0.6 + 1.3 * t), half = r * 0.55 * (1 - t);
     cairo_move_to(cr, x - r * 0.12, cy - half);

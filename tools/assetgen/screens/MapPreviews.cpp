@@ -152,9 +152,7 @@ void PaintCard(cairo_t* cr, const MapCard& card, bool lit) {
     cairo_pattern_t* gold = cairo_pattern_create_linear(0, y, 0, y + h);
     cairo_pattern_add_color_stop_rgb(gold, 0, 1.0, 0.93, 0.62);
     cairo_pattern_add_color_stop_rgb(gold, 1, 0.85, 0.58, 0.16);
-    cairo_set_source(cr, gold);
-    cairo_fill(cr);
-    cairo_pattern_destroy(gold);
+    FillPattern(cr, gold);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     RoundedRect(cr, x + 12, y + 12, w - 24, h - 24, 13);
     SetRgb(cr, {1, 1, 1}, 0.22);

@@ -25,9 +25,7 @@ void PaintEdgeGlow(cairo_t* cr, int w, int h, Rgb colour, double depth, double a
     cairo_pattern_add_color_stop_rgba(g, 0, colour.r, colour.g, colour.b, alpha);
     cairo_pattern_add_color_stop_rgba(g, 1, colour.r, colour.g, colour.b, 0);
     cairo_rectangle(cr, 0, 0, w, h);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillPattern(cr, g);
   }
 }
 

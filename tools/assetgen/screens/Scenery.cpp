@@ -21,9 +21,7 @@ void PaintSky(cairo_t* cr, double w, double h, Rgb top, Rgb low) {
   cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
   cairo_pattern_add_color_stop_rgb(g, 1, low.r, low.g, low.b);
   cairo_rectangle(cr, 0, 0, w, h);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
 }
 
 void PaintRidge(cairo_t* cr, const Ridge& ridge, double w, double h, Rgb top, Rgb low) {
@@ -34,9 +32,7 @@ void PaintRidge(cairo_t* cr, const Ridge& ridge, double w, double h, Rgb top, Rg
   cairo_pattern_t* g = cairo_pattern_create_linear(0, ridge.base - ridge.amp, 0, h);
   cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
   cairo_pattern_add_color_stop_rgb(g, 1, low.r, low.g, low.b);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
 }
 
 void PaintCloud(cairo_t* cr, double cx, double cy, double size, double alpha) {
@@ -66,9 +62,7 @@ void PaintSun(cairo_t* cr, double cx, double cy, double r, Rgb core, Rgb glow) {
   cairo_pattern_add_color_stop_rgba(g, 0, glow.r, glow.g, glow.b, 0.55);
   cairo_pattern_add_color_stop_rgba(g, 1, glow.r, glow.g, glow.b, 0);
   cairo_arc(cr, cx, cy, r * 4, 0, 2 * M_PI);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
   cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
   SetRgb(cr, core);
   cairo_fill(cr);
@@ -186,9 +180,7 @@ void PaintTower(cairo_t* cr, double x, double groundY, double size, Rgb roof) {
   cairo_pattern_add_color_stop_rgb(stone, 0, 0.83, 0.80, 0.74);
   cairo_pattern_add_color_stop_rgb(stone, 0.6, 0.66, 0.63, 0.58);
   cairo_pattern_add_color_stop_rgb(stone, 1, 0.48, 0.45, 0.42);
-  cairo_set_source(cr, stone);
-  cairo_fill(cr);
-  cairo_pattern_destroy(stone);
+  FillPattern(cr, stone);
   // Courses of stone.
   cairo_set_line_width(cr, std::fmax(1.5, size * 0.012));
   for (double y = top + size * 0.1; y < groundY; y += size * 0.1) {
@@ -212,9 +204,7 @@ void PaintTower(cairo_t* cr, double x, double groundY, double size, Rgb roof) {
   cairo_pattern_t* r = cairo_pattern_create_linear(x - w * 0.7, 0, x + w * 0.7, 0);
   cairo_pattern_add_color_stop_rgb(r, 0, Lighter(roof, 0.2).r, Lighter(roof, 0.2).g, Lighter(roof, 0.2).b);
   cairo_pattern_add_color_stop_rgb(r, 1, Darker(roof, 0.3).r, Darker(roof, 0.3).g, Darker(roof, 0.3).b);
-  cairo_set_source(cr, r);
-  cairo_fill(cr);
-  cairo_pattern_destroy(r);
+  FillPattern(cr, r);
   double poleTop = top - size * 0.52;
   cairo_move_to(cr, x, top - size * 0.36);
   cairo_line_to(cr, x, poleTop);
@@ -373,9 +363,7 @@ void PaintYearPanorama(cairo_t* cr, int w, int h, unsigned seed) {
   cairo_pattern_add_color_stop_rgba(glow, 0.3, 1, 0.95, 0.8, 0.35);
   cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.95, 0.8, 0);
   cairo_rectangle(cr, 0, 0, w, h);
-  cairo_set_source(cr, glow);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  FillPattern(cr, glow);
 }
 
 void PaintVignette(cairo_t* cr, double w, double h, Rgb colour, double inner, double outer) {
@@ -385,8 +373,6 @@ void PaintVignette(cairo_t* cr, double w, double h, Rgb colour, double inner, do
   cairo_pattern_add_color_stop_rgba(g, 0, colour.r, colour.g, colour.b, inner);
   cairo_pattern_add_color_stop_rgba(g, 1, colour.r, colour.g, colour.b, outer);
   cairo_rectangle(cr, 0, 0, w, h);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
   cairo_restore(cr);
 }

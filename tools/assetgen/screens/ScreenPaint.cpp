@@ -78,9 +78,7 @@ void PaintLettering(cairo_t* cr, const char* text, double cx, double cy, Type ty
   cairo_pattern_t* fill = cairo_pattern_create_linear(0, baseline - capHeight, 0, baseline);
   cairo_pattern_add_color_stop_rgb(fill, 0, top.r, top.g, top.b);
   cairo_pattern_add_color_stop_rgb(fill, 1, low.r, low.g, low.b);
-  cairo_set_source(cr, fill);
-  cairo_fill(cr);
-  cairo_pattern_destroy(fill);
+  FillPattern(cr, fill);
   cairo_restore(cr);
 }
 
@@ -125,9 +123,7 @@ static void FillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb low, do
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
   cairo_pattern_add_color_stop_rgba(g, 0, top.r, top.g, top.b, alpha);
   cairo_pattern_add_color_stop_rgba(g, 1, low.r, low.g, low.b, alpha);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
 }
 
 void PaintPlate(cairo_t* cr, double x, double y, double w, double h, bool lit) {

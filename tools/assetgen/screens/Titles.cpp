@@ -31,9 +31,7 @@ void DrawGameTitle(cairo_t* cr, int w, int) {
   cairo_scale(cr, 1.0, 0.45);
   cairo_arc(cr, 250, 92 / 0.45, 230, 0, 2 * M_PI);
   cairo_restore(cr);
-  cairo_set_source(cr, halo);
-  cairo_fill(cr);
-  cairo_pattern_destroy(halo);
+  FillPattern(cr, halo);
 
   PaintRibbon(cr, 250, 162, 330, 40, RgbHex(0x2F6E4A));
   PaintLettering(cr, "Defenders of the Seasons", 250, 160, {"DejaVu Serif", true, 17}, Ui::kCream, RgbHex(0xF2D9A0),
@@ -84,9 +82,7 @@ void DrawVictory(cairo_t* cr, int w, int) {
   cairo_pattern_t* g = cairo_pattern_create_radial(250, 110, 40, 250, 110, 240);
   cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.9, 0.5, 0.7);
   cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.9, 0.5, 0);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
   cairo_restore(cr);
   PaintTitle(cr, w, {"Victory!", 0x2F5FB3, kGoldTop, kGoldLow}, 2);
   cairo_scale(cr, w / 500.0, w / 500.0);
@@ -140,9 +136,7 @@ void DrawEngineLogo(cairo_t* cr, int w, int) {
   cairo_pattern_add_color_stop_rgba(glow, 0, 0.35, 0.75, 1.0, 0.45);
   cairo_pattern_add_color_stop_rgba(glow, 1, 0.35, 0.75, 1.0, 0);
   cairo_arc(cr, cx, cy, r * 1.5, 0, 2 * M_PI);
-  cairo_set_source(cr, glow);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  FillPattern(cr, glow);
   // Hexagon frame.
   for (int i = 0; i < 6; ++i) {
     double a = M_PI / 6 + i * M_PI / 3;
@@ -186,9 +180,7 @@ void DrawEngineLogo(cairo_t* cr, int w, int) {
   cairo_pattern_add_color_stop_rgb(metal, 0.55, 0.78, 0.88, 0.97);
   cairo_pattern_add_color_stop_rgb(metal, 0.56, 0.55, 0.68, 0.82);
   cairo_pattern_add_color_stop_rgb(metal, 1, 0.80, 0.90, 1.0);
-  cairo_set_source(cr, metal);
-  cairo_fill(cr);
-  cairo_pattern_destroy(metal);
+  FillPattern(cr, metal);
   cairo_restore(cr);
   // "ENGINE" spaced out to the width of the name.
   const char* kEngine = "ENGINE";

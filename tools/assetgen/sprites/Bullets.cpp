@@ -21,9 +21,7 @@ static void DrawFlowerBullet(cairo_t* cr, int w, int) {
     cairo_pattern_t* g = cairo_pattern_create_radial(32, 32, 4, 32, 32, 28);
     cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.42, 0.66);
     cairo_pattern_add_color_stop_rgb(g, 1, 1.0, 0.78, 0.88);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillPattern(cr, g);
   }
   cairo_arc(cr, 32, 32, 9, 0, 2 * M_PI);
   FillShaded(cr, RgbHex(0xffd23a), 3.0);

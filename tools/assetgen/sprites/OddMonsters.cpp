@@ -45,9 +45,7 @@ void DrawIce(cairo_t* cr, bool beaten) {
   cairo_pattern_t* g = cairo_pattern_create_linear(14, 30, 66, 80);
   cairo_pattern_add_color_stop_rgb(g, 0, 0.8, 0.95, 1.0);
   cairo_pattern_add_color_stop_rgb(g, 1, front.r * 0.85, front.g * 0.9, front.b);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
   // Glassy streaks and trapped bubbles.
   cairo_save(cr);
   cairo_append_path(cr, face);

@@ -81,9 +81,7 @@ static void Turret(cairo_t* cr, TowerSeason s, int level) {
   cairo_pattern_add_color_stop_rgb(g, 0, lo.r, lo.g, lo.b);
   cairo_pattern_add_color_stop_rgb(g, 0.3, hi.r, hi.g, hi.b);
   cairo_pattern_add_color_stop_rgb(g, 1, lo.r, lo.g, lo.b);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
   cairo_save(cr);
   cairo_append_path(cr, body);
   cairo_clip(cr);
@@ -169,9 +167,7 @@ static void Cloud(cairo_t* cr, const double (*blobs)[3], int count, Rgb colour) 
     Rgb hi = Lighter(colour, 0.3);
     cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
     cairo_pattern_add_color_stop_rgb(g, 1, colour.r, colour.g, colour.b);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillPattern(cr, g);
   }
 }
 
@@ -291,9 +287,7 @@ static void Crystal(cairo_t* cr, double x, double base, double w, double h, doub
   cairo_pattern_add_color_stop_rgb(g, 0, 0.85, 0.96, 1.0);
   cairo_pattern_add_color_stop_rgb(g, 0.5, 0.55, 0.82, 0.98);
   cairo_pattern_add_color_stop_rgb(g, 1, 0.32, 0.6, 0.88);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillPattern(cr, g);
   cairo_move_to(cr, 0, -h);
   cairo_line_to(cr, 0, 0);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.7);

@@ -12,23 +12,6 @@ static void Leg(cairo_t* cr, double x, double top, double bottom, double w, Rgb 
   FillInked(cr, hoof, 2.0);
 }
 
-// Clips to path, lets fn paint markings inside, then strokes the outline.
-template <typename Fn>
-static void Marked(cairo_t* cr, cairo_path_t* path, Rgb base, Fn fn) {
-  cairo_append_path(cr, path);
-  FillShaded(cr, base, 0);
-  cairo_save(cr);
-  cairo_append_path(cr, path);
-  cairo_clip(cr);
-  fn();
-  cairo_restore(cr);
-  cairo_append_path(cr, path);
-  SetRgb(cr, InkOf(base));
-  cairo_set_line_width(cr, kMonsterLine);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
-
 void DrawCamel(cairo_t* cr, bool beaten) {
   Rgb tan = RgbHex(0xdca465), far = Darker(tan, 0.18), hoof = RgbHex(0x6b4a2e);
   GroundShadow(cr, 46, 88, 36, 5);
@@ -57,9 +40,7 @@ void DrawCamel(cairo_t* cr, bool beaten) {
   cairo_curve_to(cr, 72, 68, 58, 71, 44, 71);
   cairo_curve_to(cr, 28, 71, 16, 67, 16, 56);
   cairo_close_path(cr);
-  cairo_path_t* body = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  Marked(cr, body, tan, [&]() {
+  MarkedShape(cr, tan, true, [&]() {
     // A red saddle blanket with gold trim between the humps.
     cairo_move_to(cr, 34, 30);
     cairo_line_to(cr, 56, 30);
@@ -72,7 +53,6 @@ void DrawCamel(cairo_t* cr, bool beaten) {
     SetRgb(cr, RgbHex(0xf4c542));
     cairo_fill(cr);
   });
-  cairo_path_destroy(body);
   for (int i = 0; i < 4; ++i) {
     cairo_arc(cr, 35 + i * 7, 61, 2.2, 0, 2 * M_PI);
     FillInked(cr, RgbHex(0xf4c542), 1.2);
@@ -118,9 +98,7 @@ void DrawCow(cairo_t* cr, bool beaten) {
   Ellipse(cr, 46, 70, 9, 5.5);
   FillShaded(cr, pink, 2.5);
   RoundedRect(cr, 12, 32, 62, 38, 17);
-  cairo_path_t* body = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  Marked(cr, body, white, [&]() {
+  MarkedShape(cr, white, true, [&]() {
     SetRgb(cr, patch);
     Ellipse(cr, 26, 42, 12, 10);
     cairo_fill(cr);
@@ -129,7 +107,6 @@ void DrawCow(cairo_t* cr, bool beaten) {
     Ellipse(cr, 50, 34, 7, 5);
     cairo_fill(cr);
   });
-  cairo_path_destroy(body);
   Leg(cr, 30, 62, 87, 8.5, white, hoof);
   Leg(cr, 64, 62, 87, 8.5, white, hoof);
   // Collar and bell.
@@ -154,14 +131,11 @@ void DrawCow(cairo_t* cr, bool beaten) {
   Ellipse(cr, 64, 32, 6, 3.5);
   FillShaded(cr, pink, 2.2);
   Ellipse(cr, 78, 36, 13, 14);
-  cairo_path_t* head = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  Marked(cr, head, white, [&]() {
+  MarkedShape(cr, white, true, [&]() {
     Ellipse(cr, 86, 28, 8, 9);
     SetRgb(cr, patch);
     cairo_fill(cr);
   });
-  cairo_path_destroy(head);
   Ellipse(cr, 84, 48, 11, 8);
   FillShaded(cr, pink, 2.6);
   Ellipse(cr, 84, 47, 1.8, 2.4);
@@ -187,9 +161,7 @@ void DrawSquirrel(cairo_t* cr, bool beaten) {
   cairo_curve_to(cr, 30, 30, 27, 42, 33, 52);
   cairo_curve_to(cr, 37, 60, 46, 62, 46, 68);
   cairo_close_path(cr);
-  cairo_path_t* tail = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  Marked(cr, tail, RgbHex(0xdc7b36), [&]() {
+  MarkedShape(cr, RgbHex(0xdc7b36), true, [&]() {
     cairo_move_to(cr, 36, 66);
     cairo_curve_to(cr, 20, 64, 14, 50, 17, 36);
     cairo_curve_to(cr, 20, 24, 30, 18, 36, 20);
@@ -198,17 +170,13 @@ void DrawSquirrel(cairo_t* cr, bool beaten) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
   });
-  cairo_path_destroy(tail);
   if (beaten) Tear(cr, 22, 8, 7, -0.3);
   Ellipse(cr, 55, 63, 19, 17);
-  cairo_path_t* body = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  Marked(cr, body, fur, [&]() {
+  MarkedShape(cr, fur, true, [&]() {
     Ellipse(cr, 66, 68, 10, 13);
     SetRgb(cr, cream);
     cairo_fill(cr);
   });
-  cairo_path_destroy(body);
   Ellipse(cr, 48, 76, 12, 9);
   FillShaded(cr, Darker(fur, 0.08), 2.6);
   Ellipse(cr, 56, 86, 9, 3.5);
@@ -253,16 +221,13 @@ void DrawPenguin(cairo_t* cr, bool beaten) {
   Ellipse(cr, 64, 86, 9, 4);
   FillShaded(cr, orange, 2.4);
   Ellipse(cr, 48, 52, 25, 34);
-  cairo_path_t* body = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  Marked(cr, body, navy, [&]() {
+  MarkedShape(cr, navy, true, [&]() {
     Ellipse(cr, 60, 60, 16, 28);
     SetRgb(cr, RgbHex(0xf4f6fb));
     cairo_fill(cr);
     Ellipse(cr, 62, 30, 9, 9);
     cairo_fill(cr);
   });
-  cairo_path_destroy(body);
   cairo_save(cr);
   cairo_translate(cr, 38, 58);
   cairo_rotate(cr, 0.3);
@@ -318,9 +283,7 @@ void DrawSeal(cairo_t* cr, bool beaten) {
   cairo_rotate(cr, -0.22);
   Ellipse(cr, 0, 0, 32, 17);
   cairo_restore(cr);
-  cairo_path_t* body = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  Marked(cr, body, grey, [&]() {
+  MarkedShape(cr, grey, true, [&]() {
     Ellipse(cr, 48, 82, 26, 8);
     SetRgb(cr, RgbHex(0xd2deea));
     cairo_fill(cr);
@@ -331,7 +294,6 @@ void DrawSeal(cairo_t* cr, bool beaten) {
       cairo_fill(cr);
     }
   });
-  cairo_path_destroy(body);
   cairo_save(cr);
   cairo_translate(cr, 56, 80);
   cairo_rotate(cr, 0.5);
@@ -370,16 +332,13 @@ void DrawSeal(cairo_t* cr, bool beaten) {
   if (!beaten) {
     // A ball balanced on the nose: a circus seal.
     cairo_arc(cr, 87, 20, 9, 0, 2 * M_PI);
-    cairo_path_t* ball = cairo_copy_path(cr);
-    cairo_new_path(cr);
-    Marked(cr, ball, RgbHex(0xe23b3b), [&]() {
+    MarkedShape(cr, RgbHex(0xe23b3b), true, [&]() {
       cairo_arc(cr, 87, 20, 9, M_PI * 0.15, M_PI * 0.85);
       cairo_close_path(cr);
       SetRgb(cr, RgbHex(0xffd23a));
       cairo_fill(cr);
       Gleam(cr, 84, 16, 3, 2, -0.6, 0.9);
     });
-    cairo_path_destroy(ball);
     return;
   }
   Fade(cr);

@@ -47,21 +47,12 @@ void DrawBee(cairo_t* cr, bool beaten) {
   }
   cairo_stroke(cr);
   Ellipse(cr, 44, 55, 29, 21);
-  cairo_path_t* body = cairo_copy_path(cr);
-  FillShaded(cr, RgbHex(0xffc21a), 0);
-  cairo_save(cr);
-  cairo_append_path(cr, body);
-  cairo_clip(cr);
-  SetRgb(cr, RgbHex(0x2b1d18));
-  cairo_rectangle(cr, 26, 20, 9, 70);
-  cairo_rectangle(cr, 45, 20, 9, 70);
-  cairo_fill(cr);
-  cairo_restore(cr);
-  cairo_append_path(cr, body);
-  SetRgb(cr, InkOf(RgbHex(0xffc21a)));
-  cairo_set_line_width(cr, kMonsterLine);
-  cairo_stroke(cr);
-  cairo_path_destroy(body);
+  MarkedShape(cr, RgbHex(0xffc21a), false, [&]() {
+    SetRgb(cr, RgbHex(0x2b1d18));
+    cairo_rectangle(cr, 26, 20, 9, 70);
+    cairo_rectangle(cr, 45, 20, 9, 70);
+    cairo_fill(cr);
+  });
   Gleam(cr, 38, 42, 8, 4, -0.3, 0.55);
   // Head with antennae.
   cairo_set_line_width(cr, 2.6);
@@ -205,20 +196,11 @@ void DrawWoodpecker(cairo_t* cr, bool beaten) {
   cairo_line_to(cr, 60, 87);
   cairo_stroke(cr);
   Ellipse(cr, 44, 58, 23, 18);
-  cairo_path_t* body = cairo_copy_path(cr);
-  FillShaded(cr, black, 0);
-  cairo_save(cr);
-  cairo_append_path(cr, body);
-  cairo_clip(cr);
-  Ellipse(cr, 54, 66, 15, 13);
-  SetRgb(cr, RgbHex(0xf4f1ea));
-  cairo_fill(cr);
-  cairo_restore(cr);
-  cairo_append_path(cr, body);
-  SetRgb(cr, InkOf(black));
-  cairo_set_line_width(cr, kMonsterLine);
-  cairo_stroke(cr);
-  cairo_path_destroy(body);
+  MarkedShape(cr, black, false, [&]() {
+    Ellipse(cr, 54, 66, 15, 13);
+    SetRgb(cr, RgbHex(0xf4f1ea));
+    cairo_fill(cr);
+  });
   // Wing with white bars.
   cairo_save(cr);
   cairo_translate(cr, 36, 55);
@@ -244,24 +226,15 @@ void DrawWoodpecker(cairo_t* cr, bool beaten) {
   cairo_close_path(cr);
   FillShaded(cr, RgbHex(0x8c8f9a), 2.5);
   cairo_arc(cr, 66, 36, 15, 0, 2 * M_PI);
-  cairo_path_t* head = cairo_copy_path(cr);
-  FillShaded(cr, black, 0);
-  cairo_save(cr);
-  cairo_append_path(cr, head);
-  cairo_clip(cr);
-  // White face stripe under the eye; red crest on the crown.
-  Ellipse(cr, 70, 43, 14, 5);
-  SetRgb(cr, RgbHex(0xf4f1ea));
-  cairo_fill(cr);
-  Ellipse(cr, 60, 22, 16, 9);
-  SetRgb(cr, RgbHex(0xe2312d));
-  cairo_fill(cr);
-  cairo_restore(cr);
-  cairo_append_path(cr, head);
-  SetRgb(cr, InkOf(black));
-  cairo_set_line_width(cr, kMonsterLine);
-  cairo_stroke(cr);
-  cairo_path_destroy(head);
+  MarkedShape(cr, black, false, [&]() {
+    // White face stripe under the eye; red crest on the crown.
+    Ellipse(cr, 70, 43, 14, 5);
+    SetRgb(cr, RgbHex(0xf4f1ea));
+    cairo_fill(cr);
+    Ellipse(cr, 60, 22, 16, 9);
+    SetRgb(cr, RgbHex(0xe2312d));
+    cairo_fill(cr);
+  });
   cairo_move_to(cr, 52, 26);
   cairo_curve_to(cr, 50, 16, 56, 14, 58, 18);
   cairo_curve_to(cr, 60, 10, 68, 12, 66, 20);

@@ -22,6 +22,28 @@ void Tear(cairo_t* cr, double x, double y, double size, double angle);
 // A short line of a small mouth: smiling or, when beaten, wavy.
 void Mouth(cairo_t* cr, double x, double y, double w, bool beaten);
 
+// Uses up the current path: fills it shaded in base, lets fn paint markings
+// clipped to it, then strokes its outline in ink. roundJoin sets round line
+// joins for that outline (and leaves them set); otherwise the join stays as it was.
+template <typename Fn>
+void MarkedShape(cairo_t* cr, Rgb base, bool roundJoin, Fn fn) {
+  cairo_path_t* path = cairo_copy_path(cr);
+  cairo_new_path(cr);
+  cairo_append_path(cr, path);
+  FillShaded(cr, base, 0);
+  cairo_save(cr);
+  cairo_append_path(cr, path);
+  cairo_clip(cr);
+  fn();
+  cairo_restore(cr);
+  cairo_append_path(cr, path);
+  SetRgb(cr, InkOf(base));
+  cairo_set_line_width(cr, kMonsterLine);
+  if (roundJoin) cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+  cairo_path_destroy(path);
+}
+
 }  // namespace sprites
 
 namespace sprites {

@@ -128,31 +128,20 @@ void DrawTea(cairo_t* cr, bool beaten) {
   cairo_curve_to(cr, 80, 60, 70, 78, 47, 78);
   cairo_curve_to(cr, 24, 78, 14, 60, 14, 34);
   cairo_close_path(cr);
-  cairo_path_t* cup = cairo_copy_path(cr);
-  cairo_new_path(cr);
-  cairo_append_path(cr, cup);
-  FillShaded(cr, china, 0);
-  cairo_save(cr);
-  cairo_append_path(cr, cup);
-  cairo_clip(cr);
-  // Willow-pattern band with a wavy edge and roses.
-  cairo_move_to(cr, 10, 42);
-  for (int x = 10; x <= 84; x += 2) cairo_line_to(cr, x, 42 + std::sin(x * 0.5) * 1.5);
-  for (int x = 84; x >= 10; x -= 2) cairo_line_to(cr, x, 49 + std::sin(x * 0.5) * 1.5);
-  cairo_close_path(cr);
-  SetRgb(cr, blue);
-  cairo_fill(cr);
-  for (int i = 0; i < 3; ++i) {
-    cairo_arc(cr, 26 + i * 20, 64 + (i % 2) * 4, 3, 0, 2 * M_PI);
-    SetRgb(cr, RgbHex(0xf08aa8));
+  MarkedShape(cr, china, false, [&]() {
+    // Willow-pattern band with a wavy edge and roses.
+    cairo_move_to(cr, 10, 42);
+    for (int x = 10; x <= 84; x += 2) cairo_line_to(cr, x, 42 + std::sin(x * 0.5) * 1.5);
+    for (int x = 84; x >= 10; x -= 2) cairo_line_to(cr, x, 49 + std::sin(x * 0.5) * 1.5);
+    cairo_close_path(cr);
+    SetRgb(cr, blue);
     cairo_fill(cr);
-  }
-  cairo_restore(cr);
-  cairo_append_path(cr, cup);
-  SetRgb(cr, InkOf(china));
-  cairo_set_line_width(cr, kMonsterLine);
-  cairo_stroke(cr);
-  cairo_path_destroy(cup);
+    for (int i = 0; i < 3; ++i) {
+      cairo_arc(cr, 26 + i * 20, 64 + (i % 2) * 4, 3, 0, 2 * M_PI);
+      SetRgb(cr, RgbHex(0xf08aa8));
+      cairo_fill(cr);
+    }
+  });
   Ellipse(cr, 47, 34, 33, 7);
   FillShaded(cr, china, 2.6);
   Ellipse(cr, 47, 35, 28, 4.5);

@@ -7,22 +7,18 @@
 #include "screens/ScreenKit.h"
 #include "shell/GameStateManager.h"
 
-namespace {
-const ScreenBox kBack = {95, 210, 555, 600};
-}  // namespace
-
 void Credits::Update() {
   int x = 0, y = 0;
   ScreenBeginUpdate(true, &x, &y);
-  if (ScreenClicked() && ScreenBoxHolds(kBack, x, y)) GameStateManager::GetInstance().nextState = STATE_MAINMENU;
+  if (ScreenClicked() && ScreenBoxHolds(kScreenMenuBack.box, x, y))
+    GameStateManager::GetInstance().nextState = STATE_MAINMENU;
 }
 
 void Credits::Draw() {
   int x = 0, y = 0;
   ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_CREDITS), res->GetMesh(MESH_MENU), 0, 0);
-  ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -330,
-                   -220, kBack, x, y, false);
+  ScreenDrawBack(res, kScreenMenuBack, x, y);
 }
 
 void Credits::Free() {

@@ -7,7 +7,6 @@
 #include "shell/GameStateManager.h"
 
 namespace {
-const ScreenBox kBack = {70, 190, 575, 635};
 const ScreenBox kNext = {770, 890, 575, 635};
 }  // namespace
 
@@ -16,7 +15,7 @@ void Help::Update() {
   ScreenBeginUpdate(true, &x, &y);
   if (!ScreenClicked()) return;
   GameStateManager& states = GameStateManager::GetInstance();
-  if (ScreenBoxHolds(kBack, x, y)) {
+  if (ScreenBoxHolds(kScreenHelpBack.box, x, y)) {
     states.nextState = STATE_MAINMENU;
   } else if (ScreenBoxHolds(kNext, x, y)) {
     states.nextState = STATE_HELP2;
@@ -27,8 +26,7 @@ void Help::Draw() {
   int x = 0, y = 0;
   ResourceManager* res = ScreenBeginDraw(&x, &y);
   ScreenDrawElement(res->GetBackground(BG_HELP_CONTROLS), res->GetMesh(MESH_MENU), 0, 0);
-  ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -350,
-                   -250, kBack, x, y, false);
+  ScreenDrawBack(res, kScreenHelpBack, x, y);
   ScreenDrawButton(res->GetButton(BTN_NEXT), res->GetButton(BTN_NEXT_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), 350, -250,
                    kNext, x, y, false);
 }

@@ -8,7 +8,6 @@
 #include "shell/GameStateManager.h"
 
 namespace {
-const ScreenBox kBack = {95, 210, 555, 600};
 const ScreenBox kFirstMap = {260, 440, 300, 515};
 const ScreenBox kSecondMap = {520, 700, 300, 515};
 }  // namespace
@@ -18,7 +17,7 @@ void MapSelect::Update() {
   ScreenBeginUpdate(true, &x, &y);
   if (!ScreenClicked()) return;
   GameStateManager& states = GameStateManager::GetInstance();
-  if (ScreenBoxHolds(kBack, x, y)) {
+  if (ScreenBoxHolds(kScreenMenuBack.box, x, y)) {
     states.nextState = STATE_MAINMENU;
   } else if (ScreenBoxHolds(kFirstMap, x, y)) {
     mapChoice = 0;
@@ -38,8 +37,7 @@ void MapSelect::Draw() {
                    res->GetMesh(MESH_MAP_SELECTION), -130, -50, kFirstMap, x, y, false);
   ScreenDrawButton(res->GetMiscTexture(MISC_EXTREME_MAP), res->GetMiscTexture(MISC_EXTREME_MAP_HOVER),
                    res->GetMesh(MESH_MAP_SELECTION), 130, -50, kSecondMap, x, y, false);
-  ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -330,
-                   -220, kBack, x, y, false);
+  ScreenDrawBack(res, kScreenMenuBack, x, y);
 }
 
 // Leaving stops the menu music either way; the main menu starts it again.

@@ -15,7 +15,6 @@ namespace {
 // A click counts only up to x 675, while the "off" face lights up to 685.
 const ScreenBox kFullScreenClick = {600, 675, 335, 385};
 const ScreenBox kSoundClick = {600, 675, 430, 480};
-const ScreenBox kBack = {95, 210, 555, 600};
 
 void DrawSwitch(ResourceManager* res, bool on, float worldY, int top, int bottom, int x, int y) {
   ScreenBox hover = {600, on ? 675 : 685, top, bottom};
@@ -51,7 +50,7 @@ void Options::Update() {
     }
     return;
   }
-  if (ScreenBoxHolds(kBack, x, y)) GameStateManager::GetInstance().nextState = STATE_MAINMENU;
+  if (ScreenBoxHolds(kScreenMenuBack.box, x, y)) GameStateManager::GetInstance().nextState = STATE_MAINMENU;
 }
 
 void Options::Draw() {
@@ -63,8 +62,7 @@ void Options::Draw() {
   ScreenDrawElement(res->GetButton(BTN_SOUND), res->GetMesh(MESH_BUTTONS), -30, -100);
   DrawSwitch(res, fullScreen, 0, kFullScreenClick.top, kFullScreenClick.bottom, x, y);
   DrawSwitch(res, soundOn, -100, kSoundClick.top, kSoundClick.bottom, x, y);
-  ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), -330,
-                   -220, kBack, x, y, false);
+  ScreenDrawBack(res, kScreenMenuBack, x, y);
 }
 
 // The music goes on into the main menu.

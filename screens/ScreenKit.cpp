@@ -67,6 +67,11 @@ void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexLi
   ScreenDrawElement(hover ? hoverFace : face, mesh, x, y, hover && enlargeOnHover);
 }
 
+void ScreenDrawBack(ResourceManager* res, const ScreenButtonPlace& back, int cursorX, int cursorY) {
+  ScreenDrawButton(res->GetButton(BTN_BACK), res->GetButton(BTN_BACK_HOVER), res->GetMesh(MESH_JUMP_BUTTONS), back.x,
+                   back.y, back.box, cursorX, cursorY, false);
+}
+
 void ScreenDrawButtonColumn(ResourceManager* res, int meshId, const int* faces, const float* worldY,
                             const ScreenBox* boxes, int count, int cursorX, int cursorY) {
   for (int b = 0; b < count; ++b) {

@@ -8,6 +8,16 @@ struct ScreenBox {
   int left, right, top, bottom;
 };
 
+// A button's click box and the world point its picture is drawn at.
+struct ScreenButtonPlace {
+  ScreenBox box;
+  float x, y;
+};
+
+// The Back button of map selection, options and credits, and that of the help pages.
+inline constexpr ScreenButtonPlace kScreenMenuBack = {{95, 210, 555, 600}, -330, -220};
+inline constexpr ScreenButtonPlace kScreenHelpBack = {{70, 190, 575, 635}, -350, -250};
+
 bool ScreenBoxHolds(const ScreenBox& box, int x, int y);
 
 // The first of count boxes, in table order, that holds (x, y); -1 when none does.
@@ -35,6 +45,9 @@ void ScreenDrawFaded(VXGfxTexture* texture, VXGfxVertexList* mesh, float alpha);
 // A button: the hover face while the box holds the cursor, enlarged then if the screen says so.
 void ScreenDrawButton(VXGfxTexture* face, VXGfxTexture* hoverFace, VXGfxVertexList* mesh, float x, float y,
                       const ScreenBox& hoverBox, int cursorX, int cursorY, bool enlargeOnHover);
+
+// A Back button at its place; not enlarged on hover.
+void ScreenDrawBack(ResourceManager* res, const ScreenButtonPlace& back, int cursorX, int cursorY);
 
 // A column of buttons at x = 0: faces are button ids whose hover face is the
 // next id, each at its world y, enlarged while its box holds the cursor.

@@ -27,22 +27,31 @@ int DataInput::GetTowerStat(int towerType, int key) const {
   return it == stats.end() ? 0 : it->second;
 }
 
+// Every value is held to a range in which the game's arithmetic (season boosts,
+// upgrades, squared ranges, rewards summed over a game) cannot overflow an int.
+static const int kAnyValue = 100000;
+static const int kMaxCount = 100000;
+static const int kMaxRange = 10000;
+
 // Skips the label and reads one int; a failed read stores nothing.
-static bool ReadValue(std::istream& in, int* out) {
+static bool ReadValue(std::istream& in, int* out, int lo = -kAnyValue, int hi = kAnyValue) {
   in.ignore(256, ' ');
   int value = 0;
   if (!(in >> value)) return false;
-  *out = value;
+  *out = value < lo ? lo : (value > hi ? hi : value);
   return true;
 }
+
+// Damage, range and bullet speed: never negative.
+static const int kTowerStatMax[3] = {kAnyValue, kMaxRange, kAnyValue};
 
 // One wave record. An index outside the waves is read past and ignored.
 static void ReadWaveRecord(std::istream& in) {
   int index = 0, count = 0, health = 0, speed = 0, reward = 0;
-  if (!ReadValue(in, &index)) return;
+  if (!ReadValue(in, &index, -1, 10)) return;
   std::vector<Wave*>& waves = WaveManager::GetInstance().waves;
   Wave* w = (index >= 0 && index < static_cast<int>(waves.size())) ? waves[static_cast<size_t>(index)] : nullptr;
-  if (!ReadValue(in, &count)) return;
+  if (!ReadValue(in, &count, 0, kMaxCount)) return;
   if (w) w->monsterCount = count;
   if (!ReadValue(in, &health)) return;
   if (w) {
@@ -74,7 +83,7 @@ void DataInput::LoadDataFile() {
     for (int t = 0; t < 4; ++t) {
       for (int key = STAT_DAMAGE; key <= STAT_BULLET_SPEED; ++key) {
         int value = 0;
-        if (ReadValue(in, &value)) towerStats[t][key] = value;
+        if (ReadValue(in, &value, 0, kTowerStatMax[key])) towerStats[t][key] = value;
       }
     }
   }

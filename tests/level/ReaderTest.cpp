@@ -210,6 +210,27 @@ TEST_F(ReaderTest, DataFileWaveIndexOutsideTheWavesIsIgnored) {
   ExpectLoaded(expected);
 }
 
+TEST_F(ReaderTest, DataFileValuesAreHeldWhereTheGamesArithmeticCannotOverflow) {
+  DataValues v;
+  v.money = 2000000000;
+  v.wave[0][1] = -5;           // a negative count would spawn for ever
+  v.wave[0][2] = -2147483647;  // health
+  v.wave[0][4] = 2000000000;   // reward
+  v.tower[0][0] = 2000000000;  // damage, raised by the season boost and upgrades
+  v.tower[1][0] = -7;
+  v.tower[2][1] = 50000;  // range, squared when towers aim
+  Write("Resources/DataInput.txt", v.Text());
+  DataInput::GetInstance().LoadDataFile();
+  DataInput& data = DataInput::GetInstance();
+  EXPECT_EQ(100000, data.startMoney);
+  EXPECT_EQ(0, WaveAt(0)->monsterCount);
+  EXPECT_EQ(-100000, WaveAt(0)->monsters[0]->maxHealth);
+  EXPECT_EQ(100000, WaveAt(0)->monsters[0]->reward);
+  EXPECT_EQ(100000, data.GetTowerStat(1, STAT_DAMAGE));
+  EXPECT_EQ(0, data.GetTowerStat(2, STAT_DAMAGE));
+  EXPECT_EQ(10000, data.GetTowerStat(3, STAT_RANGE));
+}
+
 TEST_F(ReaderTest, DataFileDuplicateWaveIndexOverridesTheEarlierRecord) {
   DataValues v;
   v.wave[1][0] = 0;

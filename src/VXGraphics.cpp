@@ -245,10 +245,20 @@ int VXGfxInit(int width, int height) {
     printf("SDL GL context: %s\n", SDL_GetError());
     return 0;
   }
-  SDL_GL_MakeCurrent(window, sContext);
+  if (SDL_GL_MakeCurrent(window, sContext) != 0) printf("SDL GL make current: %s\n", SDL_GetError());
   SDL_GL_SetSwapInterval(0);  // the frame rate controller paces the frames
 
-  if (glewInit() != GLEW_OK) HaltWithMessage(__LINE__, "Mesg: fail to initialize GLEW!!");
+  GLenum glew = glewInit();
+  if (glew != GLEW_OK) {
+    // Seen rarely under a virtual display with two programs starting at once:
+    // make the context current again and give the loader one more try.
+    SDL_GL_MakeCurrent(window, sContext);
+    glew = glewInit();
+  }
+  if (glew != GLEW_OK) {
+    printf("GLEW: %s\n", reinterpret_cast<const char*>(glewGetErrorString(glew)));
+    HaltWithMessage(__LINE__, "Mesg: fail to initialize GLEW!!");
+  }
   if (!GLEW_VERSION_2_0) HaltWithMessage(__LINE__, "Mesg: OpenGL 2.0 is not supported!!");
   while (glGetError() != GL_NO_ERROR) {
   }  // some GLEW versions leave an error behind while probing

@@ -9,18 +9,11 @@
 #include "screens/ScreenKit.h"
 #include "shell/GameStateManager.h"
 
-void Logo::Load() {
-  timer = 3.0f;
-  alpha = 0.0f;
-  fadedIn = false;
-}
-
 void Logo::Update() {
   SoundManager::GetInstance()->Update();
   VXGfxSetCamPosition(0.0f, 0.0f);
   float dt = float(gVXFrameTime);
   if (fadedIn) {
-    // timer starts past the hold, so the fade-out begins at once.
     timer += dt;
     if (timer > 2.0f) {
       alpha -= dt;

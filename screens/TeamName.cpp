@@ -9,12 +9,6 @@
 #include "screens/ScreenKit.h"
 #include "shell/GameStateManager.h"
 
-void TeamName::Load() {
-  timer = 3.0f;
-  alpha = 0.0f;
-  fadedIn = false;
-}
-
 void TeamName::Update() {
   GameStateManager& states = GameStateManager::GetInstance();
   // A skip does not cut the frame short: the fade below still runs.

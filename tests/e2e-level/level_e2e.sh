@@ -5,17 +5,11 @@
 # menu and the main menu's quit question.
 # Usage: level_e2e.sh <orvane executable> <screenshot folder>
 set -uo pipefail
-# A display of its own, so that no other window is found or clicked.
-if [ -z "${ORVANE_E2E_X:-}" ]; then
-  ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
-fi
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/../e2e/lib.sh"
+own_display "$@"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
-shots=$2
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-log=$shots/stdout.txt
+screenshot_folder "$2"
 
 # Grid column 4, row 4 of the first map: grass beside the path's first turn.
 cell_x=210

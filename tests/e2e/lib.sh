@@ -5,6 +5,22 @@
 
 export LIBGL_ALWAYS_SOFTWARE=1
 
+# Runs the calling script again on a virtual display of its own, so that no
+# other window is found or clicked. Call it first, with the script's arguments.
+own_display() {
+  if [ -z "${ORVANE_E2E_X:-}" ]; then
+    ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+  fi
+}
+
+# An emptied screenshot folder; sets shots and log.
+screenshot_folder() {
+  shots=$1
+  mkdir -p "$shots"
+  rm -f "$shots"/*.png
+  log=$shots/stdout.txt
+}
+
 fail() {
   echo "FAIL: $*"
   [ -n "${shots:-}" ] && import -window root "$shots/zz-failure.png" 2>/dev/null

@@ -4,17 +4,11 @@
 # question; keeps a screenshot of each screen.
 # Usage: menus_e2e.sh <orvane executable> <screenshot folder>
 set -uo pipefail
-# A display of its own, so that no other window is found or clicked.
-if [ -z "${ORVANE_E2E_X:-}" ]; then
-  ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
-fi
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
+own_display "$@"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
-shots=$2
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-log=$shots/stdout.txt
+screenshot_folder "$2"
 
 start_game "$1"
 wait_until 1.0

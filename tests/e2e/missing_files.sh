@@ -4,13 +4,10 @@
 # message and status 1. Takes a sound away: one error line, and the game goes on.
 # Usage: missing_files.sh <orvane executable>
 set -uo pipefail
-# A display of its own, so that no other window is found or clicked.
-if [ -z "${ORVANE_E2E_X:-}" ]; then
-  ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
-fi
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
+own_display "$@"
 export SDL_AUDIODRIVER=dummy
 game=$1
 resources=$(dirname "$game")/Resources

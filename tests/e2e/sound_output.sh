@@ -4,16 +4,10 @@
 # screen must silence it.
 # Usage: sound_output.sh <orvane executable> <work folder>
 set -uo pipefail
-# A display of its own, so that no other window is found or clicked.
-if [ -z "${ORVANE_E2E_X:-}" ]; then
-  ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
-fi
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
-shots=$2
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-log=$shots/stdout.txt
+own_display "$@"
+screenshot_folder "$2"
 raw=$shots/output.raw
 rm -f "$raw"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$raw

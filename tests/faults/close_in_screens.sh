@@ -5,13 +5,11 @@
 # Usage: close_in_screens.sh ORVANE VX_CLOSE_WINDOW
 # shellcheck disable=SC2034,SC2154  # pid, win and status belong to the end-to-end helpers
 set -uo pipefail
-if [ -z "${ORVANE_E2E_X:-}" ]; then
-  ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
-fi
 game=$1
 closer=$2
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/../e2e/lib.sh"
+own_display "$@"
 export SDL_AUDIODRIVER=dummy
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT

@@ -30,12 +30,16 @@ fail() {
   exit 1
 }
 
+# The software renderer failing to start under a loaded virtual display is not
+# what these scripts check; a launch that shows it gets one more try.
+renderer_failed() {
+  grep -q '^Func: VXGfxInit' "$1"
+}
+
 # Starts the game and waits for its window; sets pid, win and started.
 start_game() {
   launch_and_find_window "$1"
-  if [ -z "$win" ] && grep -q '^Func: VXGfxInit' "$log"; then
-    # The software renderer failing to start under a loaded virtual display is
-    # not what these scripts check; it gets one more try.
+  if [ -z "$win" ] && renderer_failed "$log"; then
     echo "note: the renderer did not start; once more"
     launch_and_find_window "$1"
   fi

@@ -30,9 +30,7 @@ check_picture() {
   [ "$how" = spoil ] && echo "not a picture" >"$file"
   timeout 30 "$dir/orvane" >"$out" 2>&1
   local rc=$?
-  if grep -q '^HALT:' "$out"; then
-    # The renderer itself failed to start (seen now and then with two software
-    # contexts starting at once); that is not what this check is about.
+  if renderer_failed "$out"; then
     echo "note: renderer start-up failed with $picture away; once more"
     timeout 30 "$dir/orvane" >"$out" 2>&1
     rc=$?

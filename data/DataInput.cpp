@@ -3,6 +3,7 @@
 // label is any space-free word ending in one space.
 #include "data/DataInput.h"
 
+#include <climits>
 #include <cstddef>
 #include <cstdio>
 #include <fstream>
@@ -32,6 +33,7 @@ int DataInput::GetTowerStat(int towerType, int key) const {
 static const int kAnyValue = 100000;
 static const int kMaxCount = 100000;
 static const int kMaxRange = 10000;
+static const int kMinSpeed = 1;
 
 // Skips the label and reads one int; a failed read stores nothing.
 static bool ReadValue(std::istream& in, int* out, int lo = -kAnyValue, int hi = kAnyValue) {
@@ -57,9 +59,14 @@ static void ReadWaveRecord(std::istream& in) {
   if (w) {
     for (Monster* m : w->monsters) m->maxHealth = m->health = health;
   }
-  bool haveSpeed = ReadValue(in, &speed);
+  bool haveSpeed = ReadValue(in, &speed, INT_MIN);
   bool haveReward = haveSpeed && ReadValue(in, &reward);
   if (!w || !haveReward) return;
+  // A monster that cannot move waits in the hidden entry column and holds the wave open for ever.
+  if (speed < kMinSpeed) {
+    std::printf("Monster speed %d held to %d.\n", speed, kMinSpeed);
+    speed = kMinSpeed;
+  }
   float s = static_cast<float>(speed);
   for (Monster* m : w->monsters) {
     m->velocity = m->baseVelocity = {s, s};

@@ -122,10 +122,10 @@ void MapData::RefreshTiles() {
     return;
   }
   // One column per frame, left to right; the background follows when it ends.
+  // Each cell keeps its own tile, so none is left bare while the sweep runs.
   for (sweepRow = 0; sweepRow < GRID_ROWS; ++sweepRow) {
+    sweepTile = sweepRow * GRID_COLUMNS + sweepColumn;
     PlaceTile(tiles[static_cast<size_t>(sweepTile)], sweepColumn, sweepRow, season.currentSeason);
-    sweepTile += 1;
-    if (sweepTile >= GRID_CELLS) sweepTile = 0;
   }
   sweepColumn += 1;
   sweepRow = 0;

@@ -31,7 +31,9 @@ void Bullet::Update() {
   float dt = FrameDt();
   position.x += velocity.x * dt;
   position.y += velocity.y * dt;
-  if (!target) {
+  // A target out of play waits parked at the origin: hitting it there would
+  // pay for nothing and spoil its next spawn. A dying one is still in play.
+  if (!target || target->dead) {
     SetDead(true);
     return;
   }
@@ -40,5 +42,4 @@ void Bullet::Update() {
     target->TakeDamage(damage);
   }
   if (position.x < -570.0f || position.x > 750.0f || position.y < -330.0f || position.y > 390.0f) SetDead(true);
-  if (target->dead) SetDead(true);
 }

@@ -60,7 +60,7 @@ SoundManager::~SoundManager() {
 }
 
 AudioSound* SoundManager::GetSound(int id) {
-  return sounds[id];
+  return id >= 0 && id < SOUND_COUNT ? sounds[id] : nullptr;
 }
 
 void SoundManager::Play(AudioSound* sound) {

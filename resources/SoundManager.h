@@ -20,7 +20,7 @@ class SoundManager {
  public:
   static SoundManager* GetInstance();
 
-  AudioSound* GetSound(int id);
+  AudioSound* GetSound(int id);  // null for an id outside the table
   void Play(AudioSound* sound);  // music ids loop on the music channel; the rest play once
   void Stop();                   // stops the music and the effect channel
   void SetVolume(float volume);  // both channels; the pause menu halves it

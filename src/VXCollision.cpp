@@ -210,12 +210,12 @@ float VXReflectAnimatedCircleOnStaticLineSegment(const VXVec2* pStart, const VXV
 
 // ---- Swept tests against a circle ----
 
-// A zero-length movement is not guarded: 1 / length is infinite.
 float VXAnimatedPointToStaticCircle(const VXVec2* pStart, const VXVec2* pEnd, const VXVec2* pCtr, float radius,
                                     VXVec2* pInter) {
   VXVec2 v, u, toCentre;
   VXVec2Sub(&v, pEnd, pStart);
   const float length = VXVec2Length(&v);
+  if (length == 0.0f) return -1.0f;  // no movement has no direction to meet the circle along
   VXVec2Scale(&u, &v, 1.0f / length);
 
   VXVec2Sub(&toCentre, pCtr, pStart);

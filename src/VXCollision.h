@@ -29,6 +29,7 @@ float VXCalcDistRectToRect(const VXVec2* pRect0, float width0, float height0, co
 float VXStaticPointToStaticLineSegment(const VXVec2* pPos, const VXLineSegment* pLine);
 
 // ---- Swept tests: fraction t of the movement at contact, or -1 ----
+// A movement whose start equals its end gives -1 and writes nothing.
 float VXAnimatedPointToStaticLineSegment(const VXVec2* pStart, const VXVec2* pEnd, const VXLineSegment* pLine,
                                          VXVec2* pInter);
 float VXAnimatedCircleToStaticLineSegment(const VXVec2* pStart, const VXVec2* pEnd, float radius,

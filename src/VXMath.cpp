@@ -177,11 +177,10 @@ float VXMtx33Inverse(VXMtx33* pResult, const VXMtx33* pMtx) {
   return det;
 }
 
-// A singular input still transposes whatever pResult held.
-void VXMtx33InvTranspose(VXMtx33* pResult, const VXMtx33* pMtx) {
-  const float det = VXMtx33Determinant(pMtx);
-  if (!IsSingular(det)) WriteInverse(pResult, pMtx, det);
-  VXMtx33Transpose(pResult, pResult);
+float VXMtx33InvTranspose(VXMtx33* pResult, const VXMtx33* pMtx) {
+  const float det = VXMtx33Inverse(pResult, pMtx);
+  if (det != 0.0f) VXMtx33Transpose(pResult, pResult);
+  return det;
 }
 
 // An index outside 0..2 leaves everything untouched.

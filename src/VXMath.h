@@ -38,8 +38,8 @@ void VXMtx33Identity(VXMtx33* pResult);
 void VXMtx33Transpose(VXMtx33* pResult, const VXMtx33* pMtx);
 void VXMtx33Concat(VXMtx33* pResult, const VXMtx33* pMtx0, const VXMtx33* pMtx1);
 float VXMtx33Determinant(const VXMtx33* pMtx);
-float VXMtx33Inverse(VXMtx33* pResult, const VXMtx33* pMtx);  // 0 and untouched when singular
-void VXMtx33InvTranspose(VXMtx33* pResult, const VXMtx33* pMtx);
+float VXMtx33Inverse(VXMtx33* pResult, const VXMtx33* pMtx);       // 0 and untouched when singular
+float VXMtx33InvTranspose(VXMtx33* pResult, const VXMtx33* pMtx);  // as Inverse: 0 and untouched when singular
 void VXMtx33SetCol(VXMtx33* pMtx, int index, const VXVec2* pVec);
 void VXMtx33SetRow(VXMtx33* pMtx, int index, const VXVec2* pVec);
 void VXMtx33GetCol(VXVec2* pResult, const VXMtx33* pMtx, int index);

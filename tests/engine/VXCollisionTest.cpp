@@ -1,8 +1,6 @@
 // Overlap tests, distances and swept tests: the touching cases and tie rules.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "VXCollision.h"
 
 // Horizontal segment from (-1, 0) to (1, 0) whose outside is up.
@@ -180,9 +178,25 @@ TEST(VXSwept, PointAgainstCircle) {
   EXPECT_EQ(-1.0f, VXAnimatedPointToStaticCircle(&start, &shortEnd, &ctr, 2.0f, &contact));
 }
 
-TEST(VXSwept, ZeroLengthMovementAgainstCircleIsNotGuarded) {
+// Standing still: on the segment's line, on the circle, inside it, outside it.
+TEST(VXSwept, NoMovementNeverTouchesAndWritesNothing) {
+  const VXLineSegment seg = HorizontalSegment();
   const VXVec2 ctr{0.0f, 0.0f};
-  const VXVec2 p{-4.0f, 0.0f};
-  VXVec2 contact;
-  EXPECT_TRUE(std::isnan(VXAnimatedPointToStaticCircle(&p, &p, &ctr, 2.0f, &contact)));
+  const VXVec2 points[] = {{0.0f, 0.0f}, {0.5f, 0.0f}, {2.0f, 0.0f}, {-4.0f, 0.0f}, {0.0f, 1.0f}};
+  for (const VXVec2& p : points) {
+    VXVec2 contact{9.0f, 9.0f};
+    VXVec2 reflection{9.0f, 9.0f};
+    EXPECT_EQ(-1.0f, VXAnimatedPointToStaticLineSegment(&p, &p, &seg, &contact));
+    EXPECT_EQ(-1.0f, VXAnimatedCircleToStaticLineSegment(&p, &p, 1.0f, &seg, &contact));
+    EXPECT_EQ(-1.0f, VXReflectAnimatedPointOnStaticLineSegment(&p, &p, &seg, &contact, &reflection));
+    EXPECT_EQ(-1.0f, VXReflectAnimatedCircleOnStaticLineSegment(&p, &p, 1.0f, &seg, &contact, &reflection));
+    EXPECT_EQ(-1.0f, VXAnimatedPointToStaticCircle(&p, &p, &ctr, 2.0f, &contact));
+    EXPECT_EQ(-1.0f, VXReflectAnimatedPointOnStaticCircle(&p, &p, &ctr, 2.0f, &contact, &reflection));
+    EXPECT_EQ(-1.0f, VXAnimatedCircleToStaticCircle(&p, &p, 1.0f, &ctr, 1.0f, &contact));
+    EXPECT_EQ(-1.0f, VXReflectAnimatedCircleOnStaticCircle(&p, &p, 1.0f, &ctr, 1.0f, &contact, &reflection));
+    EXPECT_EQ(9.0f, contact.x) << "at (" << p.x << ", " << p.y << ")";
+    EXPECT_EQ(9.0f, contact.y);
+    EXPECT_EQ(9.0f, reflection.x);
+    EXPECT_EQ(9.0f, reflection.y);
+  }
 }

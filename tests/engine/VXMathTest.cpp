@@ -114,15 +114,20 @@ TEST(VXMtx33, InverseBelowTheThresholdReturnsZeroAndLeavesOutputAlone) {
   EXPECT_NE(0.0f, VXMtx33Inverse(&out, &justInvertible));
 }
 
-TEST(VXMtx33, InvTransposeOfSingularTransposesTheOldOutput) {
+TEST(VXMtx33, InvTransposeOfSingularReturnsZeroAndLeavesOutputAlone) {
   const VXMtx33 singular = Mtx(1, 2, 3, 2, 4, 6, 0, 0, 1);
   VXMtx33 out = Mtx(1, 2, 3, 4, 5, 6, 7, 8, 9);
-  VXMtx33InvTranspose(&out, &singular);
-  ExpectMtxEq(Mtx(1, 4, 7, 2, 5, 8, 3, 6, 9), out);
+  EXPECT_EQ(0.0f, VXMtx33InvTranspose(&out, &singular));
+  ExpectMtxEq(Mtx(1, 2, 3, 4, 5, 6, 7, 8, 9), out);
+  const VXMtx33 nearlySingular = Mtx(0.0000099f, 0, 0, 0, 1, 0, 0, 0, 1);
+  EXPECT_EQ(0.0f, VXMtx33InvTranspose(&out, &nearlySingular));
+  ExpectMtxEq(Mtx(1, 2, 3, 4, 5, 6, 7, 8, 9), out);
 
-  const VXMtx33 m = Mtx(2, 0, 4, 0, 1, 6, 0, 0, 1);
-  VXMtx33InvTranspose(&out, &m);
+  VXMtx33 m = Mtx(2, 0, 4, 0, 1, 6, 0, 0, 1);
+  EXPECT_FLOAT_EQ(2.0f, VXMtx33InvTranspose(&out, &m));
   ExpectMtxEq(Mtx(0.5f, 0, 0, 0, 1, 0, -2, -6, 1), out);
+  EXPECT_FLOAT_EQ(2.0f, VXMtx33InvTranspose(&m, &m));
+  ExpectMtxEq(out, m);
 }
 
 TEST(VXMtx33, RotationByHalfPiTurnsXIntoY) {

@@ -231,6 +231,22 @@ TEST_F(ReaderTest, DataFileValuesAreHeldWhereTheGamesArithmeticCannotOverflow) {
   EXPECT_EQ(10000, data.GetTowerStat(3, STAT_RANGE));
 }
 
+TEST_F(ReaderTest, DataFileMonsterSpeedBelowOneIsHeldToOneAndSaysSo) {
+  DataValues v;
+  v.wave[2][3] = 0;  // would never leave the entry column and hold the wave open
+  v.wave[7][3] = -2147483647;
+  v.wave[4][3] = 1;  // the slowest that walks passes as it is
+  Write("Resources/DataInput.txt", v.Text());
+  EXPECT_EQ("Monster speed 0 held to 1.\nMonster speed -2147483647 held to 1.\n", LoadCapturingOutput());
+  for (int i : {2, 4, 7}) {
+    for (Monster* m : WaveAt(i)->monsters) {
+      EXPECT_FLOAT_EQ(1.0f, m->baseVelocity.x) << "wave " << i;
+      EXPECT_FLOAT_EQ(1.0f, m->baseVelocity.y) << "wave " << i;
+      EXPECT_FLOAT_EQ(1.0f, m->velocity.x) << "wave " << i;
+    }
+  }
+}
+
 TEST_F(ReaderTest, DataFileDuplicateWaveIndexOverridesTheEarlierRecord) {
   DataValues v;
   v.wave[1][0] = 0;

@@ -24,6 +24,12 @@ TEST_F(SoundManagerTest, EveryFileOpenedAndMusicIdsAreStreams) {
   EXPECT_EQ(sound->sounds[SOUND_WIN_BG], sound->GetSound(SOUND_WIN_BG));
 }
 
+TEST_F(SoundManagerTest, IdOutsideTheTableGivesNoSoundWhateverPlays) {
+  sound->Play(sound->GetSound(SOUND_MENU_BG));
+  sound->Play(sound->GetSound(SOUND_BUTTON_CLICK));
+  for (int id : {-1, int{SOUND_COUNT}, SOUND_COUNT + 1, 1000}) EXPECT_EQ(nullptr, sound->GetSound(id)) << id;
+}
+
 TEST_F(SoundManagerTest, MusicTakesTheMusicChannelAndEffectsTheEffectChannel) {
   sound->Play(sound->GetSound(SOUND_MENU_BG));
   AudioChannel* first = sound->musicChannel;

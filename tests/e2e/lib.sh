@@ -38,6 +38,7 @@ renderer_failed() {
 
 # Starts the game and waits for its window; sets pid, win and started.
 start_game() {
+  game_path=$1
   launch_and_find_window "$1"
   if [ -z "$win" ] && renderer_failed "$log"; then
     echo "note: the renderer did not start; once more"
@@ -121,23 +122,47 @@ shot() {
   last=$file
 }
 
+# How far the screen is from a full-screen picture of the game's: the RMSE,
+# 0 to 1, of both scaled down to 96 x 72 (fast enough to poll on a busy machine).
+distance_to() {
+  local ref="$shots/.ref-$(basename "$1")"
+  [ -f "$ref" ] || convert "$1" -resize '96x72!' "$ref"
+  import -window root -resize '96x72!' "$shots/.probe.png" 2>/dev/null || { echo 1; return; }
+  compare -metric RMSE "$shots/.probe.png" "$ref" null: 2>&1 | sed -E 's/.*\((.*)\)/\1/'
+}
+
+near() {
+  awk -v d="$1" -v limit="$2" 'BEGIN { exit !(d + 0 < limit) }'
+}
+
 # From the start to the main menu: the logo cannot be skipped, the team picture
-# is clicked away. The clicks go where the main menu has no button, so one that
-# lands just after a screen ended on its own does nothing more.
+# is clicked away. Each screen is told by its background, not by the time it
+# should take, so a slow frame or a slow screenshot never loses the way. The
+# clicks go where the main menu has no button, so one that lands just after the
+# team picture ended on its own does nothing more.
 through_splash_screens() {
+  local dir pictures menu team
+  dir=$(dirname "$game_path")
+  for pictures in "$dir"/Resources "$dir"/../share/orvane/Resources "$dir"/../share/games/orvane/Resources; do
+    [ -d "$pictures" ] && break
+  done
+  pictures=$pictures/Background
   wait_until 2.0
   shot 01-logo
   click 100 100
-  for _ in $(seq 40); do
-    import -window root "$shots/.probe.png"
-    differs "$shots/01-logo.png" "$shots/.probe.png" && break
+  for _ in $(seq 120); do
+    menu=$(distance_to "$pictures/MenuBG.png")
+    near "$menu" 0.25 && break
+    team=$(distance_to "$pictures/TeamBG.png")
+    if near "$team" 0.15; then
+      [ -f "$shots/02-team.png" ] || import -window root "$shots/02-team.png"
+      click 100 100
+    fi
     sleep 0.2
   done
-  rm -f "$shots/.probe.png"
-  sleep 1.0  # the logo has gone; the team picture takes a second to fade in
-  shot 02-team
-  click 100 100
-  shot 03-main-menu changed
+  rm -f "$shots"/.probe.png "$shots"/.ref-*.png
+  near "$menu" 0.25 || fail "the main menu never showed"
+  shot 03-main-menu
 }
 
 # Waits up to ten seconds for the game to end; sets status.

@@ -30,8 +30,11 @@ class TowerManager {
   void BuildTower();
   void SellTower();
   // Damage of the tower on selectedCell (0 when none); records it as the
-  // selection and carries out a pending upgrade.
+  // selection and first carries out a pending upgrade of the tower it was
+  // offered for.
   int SelectTower();
+  // The grid cell under a window point (logical pixels) in the view as scrolled now.
+  static int CellUnder(int px, int py);
 
   // First tower in play on a cell, or null.
   Tower* FindTowerOn(int cellIndex) const;
@@ -57,6 +60,11 @@ class TowerManager {
  private:
   TowerManager();
   ~TowerManager();
-  void SelectOnGrid(int px, int py, int scrollColumns);
-  void BuildOnGrid(int px, int py, int scrollColumns);
+  void SelectOnGrid(int px, int py);
+  void BuildOnGrid(int px, int py);
+  // The tower the options were offered for, while it is in play; else null.
+  Tower* OfferedTower() const;
+  // Upgrades the tower it was offered for, if the price is there now; the
+  // request is spent either way. The upgraded tower, or null.
+  Tower* CarryOutUpgrade();
 };

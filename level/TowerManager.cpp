@@ -73,6 +73,12 @@ Tower* TowerManager::FindIdleTower() const {
   return nullptr;
 }
 
+void TowerManager::AddMoney(int amount) {
+  const long long bound = MONEY_BOUND;
+  long long sum = static_cast<long long>(money) + amount;
+  money = static_cast<int>(sum > bound ? bound : sum < -bound ? -bound : sum);
+}
+
 static int ScrollColumns() {
   return static_cast<int>(gVXCamPosX / 60.0f);
 }
@@ -204,7 +210,7 @@ void TowerManager::BuildTower() {
 void TowerManager::SellTower() {
   Tower* t = FindTowerOn(selectedCell);
   if (!t) return;
-  money += t->level == 2 ? SELL_PRICE_2 : t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1;
+  AddMoney(t->level == 2 ? SELL_PRICE_2 : t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1);
   t->SetDead(true);
   SoundManager* sm = SoundManager::GetInstance();
   sm->Play(sm->GetSound(SOUND_SELL));

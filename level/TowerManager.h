@@ -14,6 +14,8 @@ enum {
   SELL_PRICE_2 = 40,
   SELL_PRICE_3 = 80,
   TOWER_POOL_SIZE = 50,
+  // Money saturates here, well inside an int: the largest payment a data file allows still fits above it.
+  MONEY_BOUND = 999999999,
 };
 
 class TowerManager {
@@ -33,6 +35,8 @@ class TowerManager {
   // selection and first carries out a pending upgrade of the tower it was
   // offered for.
   int SelectTower();
+  // Money in or out, held between -MONEY_BOUND and MONEY_BOUND.
+  void AddMoney(int amount);
   // The grid cell under a window point (logical pixels) in the view as scrolled now.
   static int CellUnder(int px, int py);
 

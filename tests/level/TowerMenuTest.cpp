@@ -155,4 +155,57 @@ TEST_F(TowerMenuTest, BuildClickWithoutTheMoneyForATowerChangesNothing) {
   EXPECT_TRUE(Towers().placing);  // still in hand
 }
 
+// The data file with every value at the largest the reader accepts, read from a scratch folder.
+void LoadLargestData() {
+  char home[4096];
+  ASSERT_NE(nullptr, getcwd(home, sizeof(home)));
+  char scratch[] = "/tmp/orvane-money-XXXXXX";
+  ASSERT_NE(nullptr, mkdtemp(scratch));
+  ASSERT_EQ(0, chdir(scratch));
+  ASSERT_EQ(0, system("mkdir -p Resources"));
+  {
+    std::ofstream out("Resources/DataInput.txt");
+    const std::string big = std::to_string(INT_MAX);
+    out << "Money: " << big << "\nLives: " << big << "\n";
+    for (int w = 0; w < 10; ++w) {
+      out << "Wave: " << w << "\nCount: " << big << "\nHealth: 1\nSpeed: 0\nReward: " << big << "\n";
+    }
+    for (int t = 0; t < 4; ++t) out << "Damage: " << big << "\nRange: " << big << "\nBulletSpeed: " << big << "\n";
+  }
+  DataInput::GetInstance().LoadDataFile();
+  ASSERT_EQ(0, chdir(home));
+  ASSERT_EQ(0, system((std::string("rm -rf ") + scratch).c_str()));
+}
+
+TEST_F(TowerMenuTest, MoneyStopsAtItsBoundWithTheLargestRewardsTheDataFileAllows) {
+  LoadLargestData();
+  Towers().InitFromData();
+  ASSERT_GT(Towers().money, 0);
+  Wave* w = Waves().waves[0];
+  Monster* m = PlaceMonster(0, 0.0f, 0.0f);
+  ASSERT_GT(m->reward, 0);
+  // A dying monster hit again pays again: far more than an int holds.
+  long long paid = Towers().money;
+  int before = Towers().money;
+  for (int hit = 0; hit < 30000; ++hit) {
+    m->TakeDamage(1);
+    paid += m->reward;
+    ASSERT_GE(Towers().money, before) << "after " << hit << " hits";
+    before = Towers().money;
+  }
+  ASSERT_GT(paid, static_cast<long long>(INT_MAX));
+  // Stopped well inside an int: the largest payment the data allows still fits above it.
+  int bound = Towers().money;
+  m->TakeDamage(1);
+  EXPECT_EQ(bound, Towers().money);
+  EXPECT_LE(static_cast<long long>(bound) + m->reward, static_cast<long long>(INT_MAX) / 2);
+  // The wave bonus and a sale at the bound keep it there.
+  w->monsterCount = 0;
+  for (Monster* each : w->monsters) each->SetDead(true);
+  Waves().timeToNextWave = 0.0f;
+  Seconds(2.0);
+  EXPECT_EQ(1, Waves().currentWave);
+  EXPECT_EQ(bound, Towers().money);
+}
+
 }  // namespace

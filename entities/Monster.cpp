@@ -110,7 +110,7 @@ void Monster::TakeDamage(int amount) {
       break;
     }
   }
-  TowerManager::GetInstance().money += reward;
+  TowerManager::GetInstance().AddMoney(reward);
 }
 
 void Monster::DrawChoice() {

@@ -77,7 +77,7 @@ void WaveManager::Update() {
   }
   timeToNextWave = kNextCountdown;
   spawnDelay = 0.0f;
-  TowerManager::GetInstance().money += kWaveBonus;
+  TowerManager::GetInstance().AddMoney(kWaveBonus);
   if (currentWave >= static_cast<int>(waves.size()) - 1) {
     GameStateManager::GetInstance().nextState = STATE_WIN;
   } else {

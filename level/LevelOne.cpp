@@ -159,21 +159,35 @@ void LevelOne::UpdateWorld() {
     s->Update();
     s->BuildTransform();
   }
+  GUIData::GetInstance().UpdateLayout();
+  BuildInterfaceTransforms();
+  tutorial->Update();
+  tutorial->BuildTransform();
+}
+
+void LevelOne::BuildInterfaceTransforms() {
   GUIData& gui = GUIData::GetInstance();
-  gui.UpdateLayout();
   for (GUITile* t : gui.guiTiles) {
     if (!t->dead) t->BuildTransform();
   }
   for (GUITile* pip : gui.levelPips) {
     if (pip && !pip->dead) pip->BuildTransform();
   }
-  tutorial->Update();
-  tutorial->BuildTransform();
 }
 
 void LevelOne::UpdatePauseMenu() {
-  // The menu and a later restart start from the left end of the map.
+  // The menu and a later restart start from the left end of the map, while
+  // the interface and the overlays keep their place on screen.
+  float shift = -gVXCamPosX;
   LevelCamera::SetCamera(0.0f, 0.0f);
+  if (shift != 0.0f) {
+    GUIData::GetInstance().FollowCamera();
+    BuildInterfaceTransforms();
+    for (Sprite* overlay : {static_cast<Sprite*>(tutorial), static_cast<Sprite*>(warning)}) {
+      overlay->position.x += shift;
+      overlay->BuildTransform();
+    }
+  }
   int px = 0, py = 0;
   VXInputGetCursorPosition(&px, &py);
   if (!VXInputCheckTriggered(VX_KEY_LBUTTON)) return;

@@ -37,6 +37,7 @@ class LevelOne : public BaseLevel {
  private:
   void UpdateWorld();
   void UpdatePauseMenu();
+  void BuildInterfaceTransforms();
   void DrawSprite(Sprite* s);
   void DrawSprites();
   void DrawInterface();

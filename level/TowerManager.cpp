@@ -73,17 +73,30 @@ Tower* TowerManager::FindIdleTower() const {
   return nullptr;
 }
 
+void TowerManager::AddMoney(int amount) {
+  const long long bound = MONEY_BOUND;
+  long long sum = static_cast<long long>(money) + amount;
+  money = static_cast<int>(sum > bound ? bound : sum < -bound ? -bound : sum);
+}
+
+static int ScrollColumns() {
+  return static_cast<int>(gVXCamPosX / 60.0f);
+}
+
+int TowerManager::CellUnder(int px, int py) {
+  return py / 60 * GRID_COLUMNS + px / 60 + ScrollColumns() + 1;
+}
+
 // A click with the cursor outside the window would give a cell outside the grid.
 static bool ClickInWindow(int px, int py) {
   return px >= 0 && px < gVXWindowWidth && py >= 0 && py < gVXWindowHeight;
 }
 
 void TowerManager::HandleInput() {
-  int scrollColumns = static_cast<int>(gVXCamPosX / 60.0f);
   int px = 0, py = 0;
   VXInputGetCursorPosition(&px, &py);
   bool click = VXInputCheckTriggered(VX_KEY_LBUTTON) && ClickInWindow(px, py);
-  if (click) SelectOnGrid(px, py, scrollColumns);
+  if (click) SelectOnGrid(px, py);
   if (VXInputCheckTriggered(VX_KEY_B)) {
     buildMode = money >= TOWER_PRICE && !upgradeOffered && !buildMode;
     if (!buildMode) placing = false;
@@ -94,19 +107,21 @@ void TowerManager::HandleInput() {
       map.cells[selectedCell] = CODE_BUILDABLE;
       map.cellState[selectedCell] = CELL_NO_TOWER;
       SellTower();
-      towerMenu = sellOffered = false;
+      towerMenu = false;
     }
+    // Refused in build mode, the sale is dropped: kept, it would act on a later click's cell.
+    sellOffered = false;
     return;
   }
-  if (buildMode && click) BuildOnGrid(px, py, scrollColumns);
+  if (buildMode && click) BuildOnGrid(px, py);
 }
 
-void TowerManager::SelectOnGrid(int px, int py, int scrollColumns) {
+void TowerManager::SelectOnGrid(int px, int py) {
   MapData& map = MapData::GetInstance();
-  clickColumn = px / 60 + scrollColumns;
+  clickColumn = px / 60 + ScrollColumns();
   clickRow = py / 60;
   int previous = selectedCell;
-  selectedCell = clickRow * 22 + 1 + clickColumn;
+  selectedCell = CellUnder(px, py);
   for (Tower* t : towers) t->selected = false;
   if (map.StateAt(selectedCell) == CELL_NO_TOWER && selectedCell != previous + 1 && selectedCell != previous - 1) {
     towerMenu = false;
@@ -121,10 +136,14 @@ void TowerManager::SelectOnGrid(int px, int py, int scrollColumns) {
   }
   if (!towerMenu) return;
   if (!menuLocked) SelectTower();
-  if (selectedTowerIndex < 0 || selectedTowerIndex >= static_cast<int>(towers.size())) return;
-  Tower* t = towers[static_cast<size_t>(selectedTowerIndex)];
+  // A sold or never built tower has no options.
+  Tower* t = OfferedTower();
+  if (!t) return;
   t->menuDisabled = false;
   if (t->upgradeEffect->emitting && !t->selected) return;
+  // Options belong to the tower whose menu the last click opened, not to a
+  // selection an empty click beside it left behind.
+  if (previous != t->cell) return;
   // Sell on the cell left of the tower, upgrade on the cell right of it.
   bool onLeft = selectedCell == t->cell - 1;
   bool onRight = selectedCell == t->cell + 1;
@@ -143,7 +162,7 @@ void TowerManager::SelectOnGrid(int px, int py, int scrollColumns) {
   if (upgradeOffered || sellOffered) selectedCell = previous;
 }
 
-void TowerManager::BuildOnGrid(int px, int py, int scrollColumns) {
+void TowerManager::BuildOnGrid(int px, int py) {
   clickColumn = px / 60;
   clickRow = (py - 600) / 60;
   int hit = GUIData::GetInstance().HitTest();
@@ -152,12 +171,13 @@ void TowerManager::BuildOnGrid(int px, int py, int scrollColumns) {
     placing = true;
   }
   if (buildType == 0) return;
-  clickColumn = px / 60 + scrollColumns;
+  clickColumn = px / 60 + ScrollColumns();
   clickRow = py / 60;
-  int index = clickRow * 22 + clickColumn + 1;
+  int index = CellUnder(px, py);
   MapData& map = MapData::GetInstance();
-  // With all 50 towers in play the click does nothing: no tower, no charge, the cell unchanged.
-  if (map.CodeAt(index) != CODE_BUILDABLE || !FindIdleTower()) return;
+  // With all 50 towers in play, or the money spent on an upgrade since build
+  // mode began, the click does nothing: no tower, no charge, the cell unchanged.
+  if (map.CodeAt(index) != CODE_BUILDABLE || !FindIdleTower() || money < TOWER_PRICE) return;
   map.cells[index] = CODE_GRASS;
   placing = false;
   selectedCell = index;
@@ -190,14 +210,40 @@ void TowerManager::BuildTower() {
 void TowerManager::SellTower() {
   Tower* t = FindTowerOn(selectedCell);
   if (!t) return;
-  money += t->level == 2 ? SELL_PRICE_2 : t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1;
+  AddMoney(t->level == 2 ? SELL_PRICE_2 : t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1);
   t->SetDead(true);
   SoundManager* sm = SoundManager::GetInstance();
   sm->Play(sm->GetSound(SOUND_SELL));
   if (MapData::InGrid(selectedCell)) MapData::GetInstance().cellState[selectedCell] = CELL_NO_TOWER;
 }
 
+Tower* TowerManager::OfferedTower() const {
+  if (selectedTowerIndex < 0 || selectedTowerIndex >= static_cast<int>(towers.size())) return nullptr;
+  Tower* t = towers[static_cast<size_t>(selectedTowerIndex)];
+  return t->dead ? nullptr : t;
+}
+
+// The tower on selectedCell may be another one: the click that asked for the
+// upgrade can also have built a tower there.
+Tower* TowerManager::CarryOutUpgrade() {
+  if (!upgradeOffered) return nullptr;
+  upgradeOffered = false;
+  Tower* t = OfferedTower();
+  if (!t || t->level > 2) return nullptr;
+  int price = t->level == 1 ? UPGRADE_PRICE_2 : UPGRADE_PRICE_3;
+  if (money < price) return nullptr;
+  // The new level shows at once; its strength comes after the upgrade time.
+  t->level += 1;
+  t->upgrading = true;
+  money -= price;
+  SoundManager* sm = SoundManager::GetInstance();
+  sm->Play(sm->GetSound(SOUND_TOWER_BUILD));
+  t->selected = false;
+  return t;
+}
+
 int TowerManager::SelectTower() {
+  Tower* upgraded = CarryOutUpgrade();
   int index = -1;
   for (size_t i = 0; i < towers.size(); ++i) {
     if (!towers[i]->dead && towers[i]->cell == selectedCell) {
@@ -209,18 +255,7 @@ int TowerManager::SelectTower() {
   Tower* t = towers[static_cast<size_t>(index)];
   selectedTowerIndex = index;
   selectedTowerCode = t->type + 4 * (t->level - 1);
-  if (upgradeOffered && t->level <= 2) {
-    // The new level shows at once; its strength comes after the upgrade time.
-    t->level += 1;
-    t->upgrading = true;
-    money -= t->level == 2 ? UPGRADE_PRICE_2 : UPGRADE_PRICE_3;
-    upgradeOffered = false;
-    SoundManager* sm = SoundManager::GetInstance();
-    sm->Play(sm->GetSound(SOUND_TOWER_BUILD));
-    t->selected = false;
-  } else {
-    t->selected = true;
-  }
+  t->selected = t != upgraded;
   GUIData& gui = GUIData::GetInstance();
   for (int j = 0; j < 3; ++j) {
     if (gui.levelPips[j]) gui.levelPips[j]->type = j < t->level ? 1 : 0;

@@ -14,6 +14,8 @@ enum {
   SELL_PRICE_2 = 40,
   SELL_PRICE_3 = 80,
   TOWER_POOL_SIZE = 50,
+  // Money saturates here, well inside an int: the largest payment a data file allows still fits above it.
+  MONEY_BOUND = 999999999,
 };
 
 class TowerManager {
@@ -30,8 +32,13 @@ class TowerManager {
   void BuildTower();
   void SellTower();
   // Damage of the tower on selectedCell (0 when none); records it as the
-  // selection and carries out a pending upgrade.
+  // selection and first carries out a pending upgrade of the tower it was
+  // offered for.
   int SelectTower();
+  // Money in or out, held between -MONEY_BOUND and MONEY_BOUND.
+  void AddMoney(int amount);
+  // The grid cell under a window point (logical pixels) in the view as scrolled now.
+  static int CellUnder(int px, int py);
 
   // First tower in play on a cell, or null.
   Tower* FindTowerOn(int cellIndex) const;
@@ -57,6 +64,11 @@ class TowerManager {
  private:
   TowerManager();
   ~TowerManager();
-  void SelectOnGrid(int px, int py, int scrollColumns);
-  void BuildOnGrid(int px, int py, int scrollColumns);
+  void SelectOnGrid(int px, int py);
+  void BuildOnGrid(int px, int py);
+  // The tower the options were offered for, while it is in play; else null.
+  Tower* OfferedTower() const;
+  // Upgrades the tower it was offered for, if the price is there now; the
+  // request is spent either way. The upgraded tower, or null.
+  Tower* CarryOutUpgrade();
 };

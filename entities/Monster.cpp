@@ -153,7 +153,8 @@ void Monster::Update() {
   if (cell == MapData::GetInstance().endCell) {
     SetDead(true);
     TowerManager& tm = TowerManager::GetInstance();
-    tm.lives -= ExitCost();
+    // The last wave's cost of five stops at zero: the header never shows a debt of lives.
+    tm.lives = tm.lives > ExitCost() ? tm.lives - ExitCost() : 0;
     if (tm.lives <= 0) GameStateManager::GetInstance().nextState = STATE_LOSE;
   }
   UpdateBars();

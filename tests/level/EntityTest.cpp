@@ -112,7 +112,7 @@ TEST_F(EntityTest, HitMonsterBlinksTwiceWithoutItsBars) {
   EXPECT_FLOAT_EQ(1.0f, m->alpha);
 }
 
-TEST_F(EntityTest, MonsterAtTheExitCostsOneLifeAndFiveInTheLastWave) {
+TEST_F(EntityTest, MonsterAtTheExitCostsOneLifeAndFiveInTheLastWaveNeverBelowZero) {
   Towers().lives = 10;
   Monster* m = StillMonster(0, 0.0f, 0.0f);
   m->cell = Map().endCell;
@@ -128,7 +128,7 @@ TEST_F(EntityTest, MonsterAtTheExitCostsOneLifeAndFiveInTheLastWave) {
   m = StillMonster(1, 0.0f, 0.0f);
   m->cell = Map().endCell;
   Frame();
-  EXPECT_EQ(-1, Towers().lives);
+  EXPECT_EQ(0, Towers().lives);
   EXPECT_EQ(STATE_LOSE, GameStateManager::GetInstance().nextState);
   GameStateManager::GetInstance().nextState = STATE_LEVEL;
 }

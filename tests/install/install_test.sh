@@ -22,7 +22,7 @@ restore() {
 }
 trap restore EXIT
 prefix=$work/prefix
-id=io.github.orvane.Orvane
+id=io.github.orvane.orvane
 
 fail() {
   echo "FAIL: $*"
@@ -48,7 +48,7 @@ for size in 48 128 256; do
 done
 grep -q '^Icon='"$id"'$' "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.txt" 2>&1 ||
+appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.txt" 2>&1 ||
   { cat "$work/as.txt"; fail "appstreamcli validate"; }
 echo "installed files are in place and validate"
 

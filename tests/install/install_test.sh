@@ -81,7 +81,8 @@ cp "$prefix/bin/orvane" "$work/lone/bin/orvane"
 (cd / && timeout 60 "$work/lone/bin/orvane") >"$work/out.txt" 2>&1
 rc=$?
 [ "$rc" = 1 ] || fail "status $rc without Resources/, not 1"
-grep -qx "Orvane: no Resources/ folder found; looked in $work/lone/bin and $work/lone/bin/../share/orvane" \
+lone=$work/lone/bin
+grep -qx "Orvane: no Resources/ folder found; looked in $lone, $lone/../share/orvane and $lone/../share/games/orvane" \
   "$work/out.txt" || fail "no plain line on where it looked"
 grep -q '^Mesg: Failed to create ' "$work/out.txt" || fail "the first missing picture was not named"
 echo "without Resources/ it said where it looked and named the first missing picture"

@@ -12,15 +12,10 @@ build=$1
 closer=$2
 export LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
-# The install writes its manifest into the build tree: keep the one a user's
-# own install left there, which is how they uninstall.
-manifest=$build/install_manifest.txt
-[ -f "$manifest" ] && cp "$manifest" "$work/user-manifest.txt"
-restore() {
-  if [ -f "$work/user-manifest.txt" ]; then cp "$work/user-manifest.txt" "$manifest"; else rm -f "$manifest"; fi
-  rm -rf "$work"
-}
-trap restore EXIT
+# shellcheck source=tests/install/manifest.sh
+source "$(dirname "$0")/manifest.sh"
+keep_manifest "$build" "$work"
+trap 'put_back_manifest; rm -rf "$work"' EXIT
 prefix=$work/prefix
 id=io.github.orvane.orvane
 
@@ -35,7 +30,8 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.txt" || { cat "$work
 for f in bin/orvane share/orvane/Resources/DataInput.txt share/orvane/Resources/GUI.txt \
   share/orvane/Resources/OriginalMap.txt share/orvane/Resources/UltimateMap.txt \
   share/orvane/Resources/Misc/Logo.png share/orvane/Resources/Sound/MenuBG.ogg \
-  share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+  share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/orvane.6.gz \
+  share/doc/orvane/copyright share/doc/orvane/changelog.gz; do
   [ -f "$prefix/$f" ] || fail "$f was not installed"
 done
 [ -x "$prefix/bin/orvane" ] || fail "bin/orvane is not executable"

@@ -54,10 +54,16 @@ echo "installed files are in place and validate"
 pid=$!
 window=$(timeout 30 xdotool search --sync --name '^Orvane$' 2>/dev/null | head -n 1)
 [ -n "$window" ] || fail "no window titled Orvane appeared"
-sleep 3  # the logo fades in
-import -window root "$work/logo.png" || fail "screenshot"
-lit=$(convert "$work/logo.png" -colorspace Gray -threshold 8% -format '%[fx:mean]' info:)
-awk -v l="$lit" 'BEGIN { exit !(l > 0.02) }' || fail "the screen is black ($lit of it lit) instead of showing the logo"
+# The first frame loads every picture, then the logo fades in: however long a
+# loaded machine takes for that, the screen must light up.
+for _ in $(seq 60); do
+  import -window root "$work/logo.png" || fail "screenshot"
+  lit=$(convert "$work/logo.png" -colorspace Gray -threshold 8% -format '%[fx:mean]' info:)
+  awk -v l="$lit" 'BEGIN { exit !(l > 0.02) }' && break
+  kill -0 "$pid" 2>/dev/null || fail "the installed program ended"
+  sleep 0.5
+done
+awk -v l="$lit" 'BEGIN { exit !(l > 0.02) }' || fail "the screen stayed black ($lit of it lit) instead of showing the logo"
 "$closer" "$window" || fail "could not send the close request"
 for _ in $(seq 200); do
   kill -0 "$pid" 2>/dev/null || break

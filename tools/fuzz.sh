@@ -41,14 +41,16 @@ for target in "${targets[@]}"; do
   corpus=$corpora/$target
   crashes=$dir/crashes/$target
   mkdir -p "$corpus" "$crashes"
+  start=$(date +%s.%N)
   if ! "$dir/fuzz/${target}_fuzzer" "$corpus" "$seeds" "${limit[@]}" -max_len=4096 -timeout=20 \
-    -print_final_stats=1 -artifact_prefix="$crashes/" 2>"$dir/$target.log"; then
+    -print_final_stats=1 -artifact_prefix="$crashes/" >"$dir/$target.log" 2>&1; then
     status=1
     echo "FAILED: $target; see $dir/$target.log and $crashes/"
   fi
+  seconds=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }')
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/$target.log")
-  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$dir/$target.log")
   rss=$(sed -n 's/^stat::peak_rss_mb: *//p' "$dir/$target.log")
-  echo "fuzz $target: ${runs:-?} runs, ${rate:-?} a second, ${rss:-?} MB at most"
+  rate=$(awk -v r="${runs:-0}" -v s="$seconds" 'BEGIN { printf "%d", r / s }')
+  echo "fuzz $target: ${runs:-?} runs in $seconds s with start-up ($rate a second), ${rss:-?} MB at most"
 done
 exit $status

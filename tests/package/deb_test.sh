@@ -1,30 +1,30 @@
 #!/usr/bin/env bash
-# Packs the build tree with cpack -G DEB and checks the package as Debian
-# would: its file name, fields and worked-out dependencies, where each file
-# lies, and lintian with no error. Then unpacks it into a scratch folder (it is
-# never installed), starts the unpacked game from another working directory on
-# a display of its own, and sees the main menu the README shows.
-# Usage: package_test.sh BUILD_DIR VERSION MAIN_MENU_PICTURE WORK_FOLDER
+# Packs the build tree with cpack -G DEB, as a packager would, into OUT_FOLDER
+# and checks the package as Debian would: its file name, fields and worked-out
+# dependencies, where each file lies, and lintian with no error. The package
+# stays in OUT_FOLDER for unpacked_game_test.sh.
+# Usage: deb_test.sh BUILD_DIR VERSION OUT_FOLDER
 set -uo pipefail
-tests=$(cd "$(dirname "$0")/.." && pwd)
-# shellcheck source=tests/e2e/lib.sh
-source "$tests/e2e/lib.sh"
-own_display "$@"
 # shellcheck source=tests/install/manifest.sh
-source "$tests/install/manifest.sh"
+source "$(dirname "$0")/../install/manifest.sh"
 build=$(cd "$1" && pwd)
 version=$2
-reference=$3
-screenshot_folder "$4"
-export SDL_AUDIODRIVER=dummy
+out=$3
 id=io.github.orvane.orvane
 work=$(mktemp -d)
 keep_manifest "$build" "$work"
 trap 'put_back_manifest; rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
 
-(cd "$build" && cpack -G DEB -B "$work/out") >"$log" 2>&1 || fail "cpack"
-deb=$work/out/orvane_${version}_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/out")"
+rm -rf "$out"
+mkdir -p "$out"
+(cd "$build" && cpack -G DEB -B "$out") >"$work/cpack.txt" 2>&1 || { cat "$work/cpack.txt"; fail "cpack"; }
+rm -rf "$out/_CPack_Packages"
+deb=$out/orvane_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$out")"
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -56,15 +56,4 @@ lintian --fail-on error --display-info "$deb" >"$work/lintian.txt" 2>&1
 lint=$?
 grep -v 'root privileges' "$work/lintian.txt" | sed 's/^/lintian: /'
 [ "$lint" = 0 ] || fail "lintian reports errors"
-
-# The unpacked game, started from / : it finds its Resources/ under
-# usr/share/games/orvane beside its own folder.
-dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x"
-cd / || fail "cd /"
-start_game "$work/root/usr/games/orvane" --windowed
-reach_main_menu "$reference" || fail "the window never showed the main menu; last distance ${menu_distance:-none}"
-echo "the unpacked game shows the main menu, $menu_distance (RMSE) from the README's picture"
-kill -TERM "$pid"
-wait_for_exit
-grep -q 'no Resources/ folder found' "$log" && fail "the unpacked game did not find its Resources/"
-echo "PASS"
+echo "PASS: $(basename "$deb") in $out"

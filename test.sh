@@ -2,7 +2,7 @@
 # Builds Orvane and runs every test (installing what it needs).
 #   ./test.sh             the normal build and the whole suite
 #   ./test.sh --sanitize  the same under AddressSanitizer and UBSan
-#   ./test.sh --fuzz      the data-file fuzzers, 30 s each (clang; tools/fuzz.sh)
+#   ./test.sh --fuzz      every fuzz target, 30 s each (clang; tools/fuzz.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=normal
@@ -35,3 +35,8 @@ export LIBGL_ALWAYS_SOFTWARE=1
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 xvfb-run -a -s "-screen 0 1920x1080x24" \
   ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 600
+
+# The data-file readers under libFuzzer, a fixed number of runs each: seconds.
+if [ "$mode" = normal ] && command -v clang++ >/dev/null; then
+  tools/fuzz.sh --smoke
+fi

@@ -33,10 +33,19 @@ static void RemoveScratch() {
   if (!sScratch.empty()) fs::remove_all(sScratch, ec);
 }
 
-void Start(const std::string& builtResources, unsigned frameRate) {
+// Callers rewrite data files for every input: in memory where the machine
+// offers a place (on a disk, truncating a file costs ten times as much).
+static std::string ScratchPattern() {
+  const char* tmp = std::getenv("TMPDIR");
+  std::error_code ec;
+  std::string base = tmp && *tmp ? tmp : (fs::is_directory("/dev/shm", ec) ? "/dev/shm" : "/tmp");
+  return base + "/orvane-rig-XXXXXX";
+}
+
+void EnterScratch(const std::string& builtResources) {
   sBuilt = builtResources;
-  char pattern[] = "/tmp/orvane-rig-XXXXXX";
-  if (!mkdtemp(pattern)) {
+  std::string pattern = ScratchPattern();
+  if (!mkdtemp(&pattern[0])) {
     std::perror("mkdtemp");
     std::exit(2);
   }
@@ -45,17 +54,23 @@ void Start(const std::string& builtResources, unsigned frameRate) {
   fs::path resources = fs::path(sScratch) / "Resources";
   fs::create_directories(resources);
   // Picture and sound folders are only read: linked. Data files get spoiled: copied.
-  for (const fs::directory_entry& e : fs::directory_iterator(sBuilt)) {
-    if (e.is_directory()) {
-      fs::create_directory_symlink(fs::absolute(e.path()), resources / e.path().filename());
-    } else {
-      fs::copy_file(e.path(), resources / e.path().filename());
+  if (!sBuilt.empty()) {
+    for (const fs::directory_entry& e : fs::directory_iterator(sBuilt)) {
+      if (e.is_directory()) {
+        fs::create_directory_symlink(fs::absolute(e.path()), resources / e.path().filename());
+      } else {
+        fs::copy_file(e.path(), resources / e.path().filename());
+      }
     }
   }
   if (chdir(sScratch.c_str()) != 0) {
     std::perror("chdir");
     std::exit(2);
   }
+}
+
+void Start(const std::string& builtResources, unsigned frameRate) {
+  EnterScratch(builtResources);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   VXSysInitHeadless(960, 720, frameRate);
   VXSysReset();

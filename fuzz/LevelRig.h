@@ -10,8 +10,10 @@ class Monster;
 
 namespace rig {
 
-// Makes the scratch folder from the build's Resources/ and enters it; it is
-// removed at exit. Starts the headless engine with frames of 1/frameRate s.
+// Makes the scratch folder and enters it; it is removed at exit. Its
+// Resources/ is made from the build's (empty when builtResources is "").
+void EnterScratch(const std::string& builtResources);
+// EnterScratch, then the headless engine with frames of 1/frameRate s.
 void Start(const std::string& builtResources, unsigned frameRate);
 
 // Data files by name ("GUI.txt"): rewritten, taken away, or put back as built.

@@ -8,7 +8,7 @@ build_pkgs=(build-essential cmake pkg-config
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
   libcairo2-dev libpng-dev libvorbis-dev libogg-dev libjpeg62-turbo-dev libgl1-mesa-dri)
 test_pkgs=(libgtest-dev xvfb xauth xdotool imagemagick x11-utils libx11-dev
-  clang libclang-rt-14-dev valgrind desktop-file-utils appstream)
+  clang libclang-rt-14-dev valgrind desktop-file-utils appstream dpkg-dev lintian man-db)
 
 wanted=("${build_pkgs[@]}")
 [ "${1:-play}" = test ] && wanted+=("${test_pkgs[@]}")

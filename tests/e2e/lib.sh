@@ -36,13 +36,14 @@ renderer_failed() {
   grep -q '^Func: VXGfxInit' "$1"
 }
 
-# Starts the game and waits for its window; sets pid, win and started.
+# Starts the game (the program, then its arguments) and waits for its window;
+# sets pid, win and started.
 start_game() {
   game_path=$1
-  launch_and_find_window "$1"
+  launch_and_find_window "$@"
   if [ -z "$win" ] && renderer_failed "$log"; then
     echo "note: the renderer did not start; once more"
-    launch_and_find_window "$1"
+    launch_and_find_window "$@"
   fi
   [ -n "$win" ] || fail "no window titled Orvane"
   started=$(date +%s.%N)
@@ -51,7 +52,7 @@ start_game() {
 launch_and_find_window() {
   # The game busy-waits out every frame; niced, it leaves the screenshots and
   # the input tools their share of a small machine.
-  nice -n 10 "$1" >"$log" 2>&1 &
+  nice -n 10 "$@" >"$log" 2>&1 &
   pid=$!
   win=""
   for _ in $(seq 100); do
@@ -122,12 +123,12 @@ shot() {
   last=$file
 }
 
-# How far the screen is from a full-screen picture of the game's: the RMSE,
-# 0 to 1, of both scaled down to 96 x 72 (fast enough to poll on a busy machine).
+# How far the game's window is from a picture that fills it: the RMSE, 0 to 1,
+# of both scaled down to 96 x 72 (fast enough to poll on a busy machine).
 distance_to() {
   local ref="$shots/.ref-$(basename "$1")"
   [ -f "$ref" ] || convert "$1" -resize '96x72!' "$ref"
-  import -window root -resize '96x72!' "$shots/.probe.png" 2>/dev/null || { echo 1; return; }
+  import -window "$win" -resize '96x72!' "$shots/.probe.png" 2>/dev/null || { echo 1; return; }
   compare -metric RMSE "$shots/.probe.png" "$ref" null: 2>&1 | sed -E 's/.*\((.*)\)/\1/'
 }
 

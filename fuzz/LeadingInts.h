@@ -1,0 +1,9 @@
+// The reader fuzzers' own account of what formatted input makes of a text.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// The whitespace-separated ints at the start of the text, read one after the
+// other as `stream >> int` reads them in the C locale: at most max, up to the
+// first that is not a decimal int or does not fit one. Returns how many.
+size_t LeadingInts(const uint8_t* data, size_t size, int* out, size_t max);

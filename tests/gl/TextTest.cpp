@@ -1,6 +1,7 @@
 // Text on a real window: where the anchor puts the glyphs, their colour, the
 // accepted anchor range, the safe formatting and what a print leaves behind.
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "GlFixture.h"
@@ -181,10 +182,12 @@ TEST_F(TextTest, FullScreenKeepsTheAnchorOnTheSameWorldPoint) {
   VXToogleFullScreen(true);
   for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "H", 100, 50);
   Box box = Lit();
-  const int anchorX = static_cast<int>(580 * gVXScreenScaleX);
-  const int baselineRow = static_cast<int>(310 * gVXScreenScaleY) - 1;
+  // The anchor, 580 logical pixels from the left and 410 from the bottom,
+  // rounded to the nearest pixel boundary.
+  const int anchorX = static_cast<int>(std::floor(580 * gVXScreenScaleX + 0.5f));
+  const int baselineRow = height_ - 1 - static_cast<int>(std::floor(410 * gVXScreenScaleY + 0.5f));
   EXPECT_GE(box.minX, anchorX);
-  EXPECT_LE(box.minX, anchorX + 4);
+  EXPECT_LE(box.minX, anchorX + static_cast<int>(4 * gVXScreenScaleX));
   EXPECT_EQ(baselineRow, box.maxY);
   VXToogleFullScreen(false);
 }

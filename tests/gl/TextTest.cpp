@@ -164,6 +164,41 @@ TEST_F(TextTest, ShowsUnderTheColourProgramWithNoTextureAndLeavesIdentityWorldAn
   EXPECT_GT(red, 10);
 }
 
+// Whatever a print draws or refuses, the colour program is left with the
+// identity world matrix, no blend colour and the view of the current camera.
+TEST_F(TextTest, EveryPrintLeavesIdentityWorldNoBlendColourAndTheCurrentView) {
+  const GLuint program = gVXShaderProgram[VX_RENDER_COLOR];
+  struct Case {
+    const char* what;
+    int font;
+    const char* text;
+    int x;
+  };
+  const Case cases[] = {{"printed", font_, "H", 0},
+                        {"unknown font", 99, "H", 0},
+                        {"no such font yet", 0, "H", 0},
+                        {"null text", font_, nullptr, 0},
+                        {"anchor right of the view", font_, "H", 2000}};
+  for (const Case& c : cases) {
+    BeginFrame();
+    VXGfxSetRenderMode(VX_RENDER_COLOR);
+    VXGfxSetPosition(300, 40);
+    VXGfxSetBlendColor(0, 0, 1, 1);
+    VXGfxSetCamPosition(100, 50);  // reaches the view matrix only at the next program switch
+    VXGfxPrint(c.font, c.text, c.x, 0, 1, 0, 0);
+    float world[16], blend[4], view[16];
+    glGetUniformfv(program, glGetUniformLocation(program, "uWorldMatrix"), world);
+    glGetUniformfv(program, glGetUniformLocation(program, "uBlendColor"), blend);
+    glGetUniformfv(program, glGetUniformLocation(program, "uVMatrix"), view);
+    EndFrame();
+    VXGfxSetCamPosition(0, 0);
+    for (int i = 0; i < 16; ++i) EXPECT_FLOAT_EQ(i % 5 == 0 ? 1.0f : 0.0f, world[i]) << c.what << ", element " << i;
+    for (float v : blend) EXPECT_FLOAT_EQ(0.0f, v) << c.what;
+    EXPECT_FLOAT_EQ(-100.0f, view[12]) << c.what;  // translation by minus the camera, column order
+    EXPECT_FLOAT_EQ(-50.0f, view[13]) << c.what;
+  }
+}
+
 TEST_F(TextTest, BoldAndItalicChangeTheGlyphs) {
   const int bold = VXGfxCreateFont("Courier New", 20, true, false);
   const int italic = VXGfxCreateFont("Courier New", 20, false, true);

@@ -46,6 +46,15 @@ static void ScreenSize(int* pW, int* pH) {
   *pH = mode.h;
 }
 
+// Everything drawn follows the scale at once; the glyphs are rasterised
+// again only when it really changes.
+static void SetScreenScale(float sx, float sy) {
+  if (sx == gVXScreenScaleX && sy == gVXScreenScaleY) return;
+  gVXScreenScaleX = sx;
+  gVXScreenScaleY = sy;
+  VXGfxTextRescale();
+}
+
 // What a user's close does: the GL context goes first (drawing becomes a
 // no-op), then the window, and the game sees the flag drop.
 static void DestroyWindow() {
@@ -179,15 +188,15 @@ int VXToogleFullScreen(bool full) {
   gVXFullScreen = full;
   if (!sWindow) {
     // No screen to stretch to: headless and closed windows keep the logical size.
-    gVXScreenScaleX = gVXScreenScaleY = 1.0f;
+    SetScreenScale(1.0f, 1.0f);
     return sHeadless ? 1 : 0;
   }
   int screenW = 0, screenH = 0;
   ScreenSize(&screenW, &screenH);
   int rc;
   if (full) {
-    gVXScreenScaleX = static_cast<float>(screenW) / static_cast<float>(gVXWindowWidth);
-    gVXScreenScaleY = static_cast<float>(screenH) / static_cast<float>(gVXWindowHeight);
+    SetScreenScale(static_cast<float>(screenW) / static_cast<float>(gVXWindowWidth),
+                   static_cast<float>(screenH) / static_cast<float>(gVXWindowHeight));
     // Desktop full screen: the display mode stays, the window covers the
     // screen. Without a window manager nobody acts on the full-screen request,
     // so the window is first made borderless and screen-sized by hand.
@@ -196,7 +205,7 @@ int VXToogleFullScreen(bool full) {
     SDL_SetWindowSize(sWindow, screenW, screenH);
     rc = SDL_SetWindowFullscreen(sWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
-    gVXScreenScaleX = gVXScreenScaleY = 1.0f;
+    SetScreenScale(1.0f, 1.0f);
     rc = SDL_SetWindowFullscreen(sWindow, 0);
     SDL_SetWindowBordered(sWindow, SDL_TRUE);
     SDL_SetWindowSize(sWindow, gVXWindowWidth, gVXWindowHeight);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "GlFixture.h"
+#include "bot/AllocationCounter.h"
 
 namespace {
 
@@ -225,6 +226,38 @@ TEST_F(TextTest, FullScreenKeepsTheAnchorOnTheSameWorldPoint) {
   EXPECT_LE(box.minX, anchorX + static_cast<int>(4 * gVXScreenScaleX));
   EXPECT_EQ(baselineRow, box.maxY);
   VXToogleFullScreen(false);
+}
+
+// Text grows with the picture: in full screen the glyphs are rasterised at
+// the screen's scale when the scale changes, never while printing, and back in
+// a window they are the very pixels they were.
+TEST_F(TextTest, FullScreenDrawsTheGlyphsAtTheScreenScaleAndAWindowGetsThemBack) {
+  PrintFrame(font_, "HHHH", 0, 0);
+  const Box windowed = Lit();
+  const std::vector<unsigned char> windowedPixels = pixels_;
+  ASSERT_GT(windowed.lit, 20);
+
+  VXToogleFullScreen(true);
+  for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "HHHH", 0, 0);
+  BeginFrame();
+  VXGfxSetRenderMode(VX_RENDER_COLOR);
+  AllocationCounterArm();
+  VXGfxPrint(font_, "HHHH", 0, 0, 1, 1, 1);
+  const AllocationCount printing = AllocationCounterDisarm();
+  EndFrame();
+  EXPECT_EQ(0, printing.allocations);
+  const Box full = Lit();
+  // Within a pixel and a few percent: the pixel size is rounded and the glyphs are hinted.
+  auto expectScaled = [](int scaled, int unscaled, float scale, const char* what) {
+    const float want = static_cast<float>(unscaled) * scale;
+    EXPECT_NEAR(want, static_cast<float>(scaled), 1.0f + 0.06f * want) << what;
+  };
+  expectScaled(full.maxX - full.minX + 1, windowed.maxX - windowed.minX + 1, gVXScreenScaleX, "width");
+  expectScaled(full.maxY - full.minY + 1, windowed.maxY - windowed.minY + 1, gVXScreenScaleY, "height");
+
+  VXToogleFullScreen(false);
+  for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "HHHH", 0, 0);
+  EXPECT_EQ(windowedPixels, pixels_);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,6 +54,23 @@ static void SetScreenScale(float sx, float sy) {
   gVXScreenScaleX = sx;
   gVXScreenScaleY = sy;
   VXGfxTextRescale();
+}
+
+// The scale that stretches the logical view over the pixels the window really
+// has, nudged up where single precision would leave the viewport a pixel short.
+static float ScaleFor(int pixels, int logical) {
+  float scale = static_cast<float>(pixels) / static_cast<float>(logical);
+  while (static_cast<int>(static_cast<float>(logical) * scale) < pixels) scale = std::nextafter(scale, 2.0f * scale);
+  return scale;
+}
+
+// Full screen fills whatever the window got: the screen it ended on, or the
+// size a window manager chose, which may differ from the screen it started on.
+static void ScaleToDrawable() {
+  int w = 0, h = 0;
+  VXSysGetDrawableSize(&w, &h);
+  if (w <= 0 || h <= 0) return;  // minimised: the last scale stays
+  SetScreenScale(ScaleFor(w, gVXWindowWidth), ScaleFor(h, gVXWindowHeight));
 }
 
 // What a user's close does: the GL context goes first (drawing becomes a
@@ -129,6 +147,9 @@ void VXSysUpdate(void) {
         case SDL_WINDOWEVENT_CLOSE:
           DestroyWindow();
           break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          if (gVXFullScreen) ScaleToDrawable();
+          break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
           gVXSysAppActive = 1;
           break;
@@ -195,8 +216,6 @@ int VXToogleFullScreen(bool full) {
   ScreenSize(&screenW, &screenH);
   int rc;
   if (full) {
-    SetScreenScale(static_cast<float>(screenW) / static_cast<float>(gVXWindowWidth),
-                   static_cast<float>(screenH) / static_cast<float>(gVXWindowHeight));
     // Desktop full screen: the display mode stays, the window covers the
     // screen. Without a window manager nobody acts on the full-screen request,
     // so the window is first made borderless and screen-sized by hand.
@@ -204,6 +223,7 @@ int VXToogleFullScreen(bool full) {
     SDL_SetWindowPosition(sWindow, 0, 0);
     SDL_SetWindowSize(sWindow, screenW, screenH);
     rc = SDL_SetWindowFullscreen(sWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    ScaleToDrawable();
   } else {
     SetScreenScale(1.0f, 1.0f);
     rc = SDL_SetWindowFullscreen(sWindow, 0);

@@ -34,7 +34,10 @@ static void EnterResourceFolder() {
 int main() {
   EnterResourceFolder();
 
-  VXSysInit(nullptr, 1, 960, 720, 0, 60, nullptr);
+  if (!VXSysInit(nullptr, 1, 960, 720, 0, 60, nullptr)) {
+    VXSysExit();  // the engine has said what failed
+    return 1;
+  }
   VXSysSetWindowTitle("Orvane");
   VXSysReset();
   VXGfxSetBackgroundColor(0.0f, 0.0f, 0.0f);

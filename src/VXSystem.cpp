@@ -84,6 +84,17 @@ static void DestroyWindow() {
   gVXSysAppActive = 0;
 }
 
+// With no display SDL falls back to drawing nowhere, and the game would run
+// unseen until killed. Only a user who names such a driver gets one.
+static bool WindowlessDriverRefused() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || (SDL_strcasecmp(driver, "offscreen") != 0 && SDL_strcasecmp(driver, "dummy") != 0)) return false;
+  const char* named = SDL_getenv("SDL_VIDEODRIVER");  // SDL tries nothing else once a driver is named
+  if (named && named[0]) return false;
+  printf("no display: neither an X11 nor a Wayland display could be opened (is DISPLAY or WAYLAND_DISPLAY set?)\n");
+  return true;
+}
+
 int VXSysInit(void* instance, int show, int width, int height, int createConsole, unsigned frameRateMax,
               void* windowProc) {
   // Standard output is already the terminal (or the log) here: no console to open.
@@ -94,11 +105,15 @@ int VXSysInit(void* instance, int show, int width, int height, int createConsole
   fflush(stdout);
 
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    printf("SDL video: %s\n", SDL_GetError());
+    printf("no display: %s\n", SDL_GetError());
     VXGfxInitHeadless(width, height);
     return 0;
   }
   sVideoStarted = true;
+  if (WindowlessDriverRefused()) {
+    VXGfxInitHeadless(width, height);
+    return 0;
+  }
   SetGLAttributes();
   // Centred with truncated halves, as the window has always been placed.
   int screenW = 0, screenH = 0;
@@ -106,7 +121,7 @@ int VXSysInit(void* instance, int show, int width, int height, int createConsole
   Uint32 flags = SDL_WINDOW_OPENGL | (show ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN);
   sWindow = SDL_CreateWindow("Vexor Engine", screenW / 2 - width / 2, screenH / 2 - height / 2, width, height, flags);
   if (!sWindow) {
-    printf("SDL window: %s\n", SDL_GetError());
+    printf("The window could not be made: %s\n", SDL_GetError());
     VXGfxInitHeadless(width, height);
     return 0;
   }

@@ -114,6 +114,8 @@ int VXSysInit(void* instance, int show, int width, int height, int createConsole
     VXGfxInitHeadless(width, height);
     return 0;
   }
+  // Keys are read as keys: an input method would swallow the ones it composes with.
+  SDL_StopTextInput();
   SetGLAttributes();
   // Centred with truncated halves, as the window has always been placed.
   int screenW = 0, screenH = 0;

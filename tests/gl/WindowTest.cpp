@@ -95,6 +95,35 @@ TEST_F(WindowTest, KeysAndButtonsFillTheVirtualKeyTable) {
   }));
 }
 
+// Letters and digits are the keys' places wherever the layout gives no Latin
+// letter or digit: B under a Cyrillic or a Greek layout, the digit row under a
+// French one. SDL's text input stays off (an input method would take the keys).
+TEST_F(WindowTest, LettersAndDigitsRegisterUnderLayoutsWithoutThem) {
+  EXPECT_FALSE(SDL_IsTextInputActive());
+  struct Layout {
+    const char* name;
+    SDL_Scancode probe;  // a key whose symbol shows the layout is in force
+    SDL_Keycode probeTypes;
+    const char* keysym;  // what the key under test types in that layout
+    unsigned char key;
+  };
+  const Layout layouts[] = {{"ru", SDL_SCANCODE_B, 0x438, "Cyrillic_i", VX_KEY_B},
+                            {"gr", SDL_SCANCODE_B, 0x3B2, "Greek_beta", VX_KEY_B},
+                            {"fr", SDL_SCANCODE_Q, SDLK_a, "ampersand", '1'}};
+  int wx = 0, wy = 0;
+  SDL_GetWindowPosition(static_cast<SDL_Window*>(VXSysGetWindowHandle()), &wx, &wy);
+  Xdotool("mousemove " + std::to_string(wx + 100) + " " + std::to_string(wy + 100));
+  for (const Layout& l : layouts) {
+    Xdotool(std::string("exec setxkbmap ") + l.name);
+    ASSERT_TRUE(PumpUntil([&l] { return SDL_GetKeyFromScancode(l.probe) == l.probeTypes; })) << l.name;
+    Xdotool(std::string("keydown ") + l.keysym);
+    EXPECT_TRUE(PumpUntil([&l] { return VXInputCheckCurr(l.key); })) << l.name;
+    Xdotool(std::string("keyup ") + l.keysym);
+    EXPECT_TRUE(PumpUntil([&l] { return !VXInputCheckCurr(l.key); })) << l.name;
+  }
+  Xdotool("exec setxkbmap us");
+}
+
 // In full screen the picture and the cursor follow the size the window really
 // got, as when a window manager or a monitor of another size decides it. 1000
 // by 820 gives scale factors whose products with 960 and 720 fall short in

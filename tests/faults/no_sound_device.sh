@@ -17,7 +17,7 @@ start_game "$1"
 # The sound system starts in the first frame, before the logo shows.
 for _ in $(seq 50); do
   import -window root "$log.png"
-  lit "$log.png" && break
+  [ "$(convert "$log.png" -format '%[fx:mean > 0.02]' info:)" = 1 ] && break
   sleep 0.2
 done
 rm -f "$log.png"

@@ -1,6 +1,8 @@
 // The sound system and its sounds over SDL2_mixer: samples are whole chunks
 // on mixer channels, streams go through the mixer's one music voice.
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <new>
@@ -80,6 +82,42 @@ int FreeChannel(const AudioSystem* pSystem) {
   return oldest;
 }
 
+// Standard error pointed at /dev/null for the life of the object. ALSA's
+// library prints every failed probe of a missing device there; the game
+// says it runs silent in one line of its own instead.
+class QuietStandardError {
+ public:
+  QuietStandardError() {
+    std::fflush(stderr);
+    saved_ = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+    if (null >= 0) close(null);
+  }
+  ~QuietStandardError() {
+    std::fflush(stderr);
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_;
+};
+
+// Starts SDL's audio and opens the device; false, with nothing left started, when there is none.
+bool OpenDevice() {
+  QuietStandardError quiet;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  Mix_Init(MIX_INIT_OGG);  // Ogg samples decode without it; streams want it
+  if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) == 0) return true;
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  return false;
+}
+
 AudioResult PlayStream(AudioSystem* pSystem, AudioSound* pSound, bool paused, AudioChannel** ppChannel) {
   // Starting a stream replaces whatever the music voice plays.
   // A paused start is silent until paused, so the mixer thread cannot sneak a chunk out.
@@ -128,13 +166,7 @@ AudioResult AudioSystemInit(AudioSystem* pSystem, int maxChannels, unsigned flag
   if (maxChannels < 1 || maxChannels > AUDIO_MAX_CHANNELS) return AUDIO_ERR_INVALID_PARAM;
   if (pSystem->started || gAudioStarted) return AUDIO_ERR_INIT;
 
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return AUDIO_ERR_INIT;
-  Mix_Init(MIX_INIT_OGG);  // Ogg samples decode without it; streams want it
-  if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return AUDIO_ERR_INIT;
-  }
+  if (!OpenDevice()) return AUDIO_ERR_INIT;
   Mix_AllocateChannels(maxChannels);
   pSystem->started = true;
   pSystem->channelCount = maxChannels;

@@ -39,6 +39,7 @@ SoundManager::SoundManager()
   ErrorCheck(result);
   result = AudioSystemInit(system, 32, 0);
   ErrorCheck(result);
+  if (result != AUDIO_OK) std::printf("No sound device: the game runs silent.\n");
   for (const SoundFile& f : kSoundFiles) {
     if (f.stream) {
       result = AudioSystemCreateStream(system, f.path, AUDIO_HARDWARE, &sounds[f.id]);

@@ -39,7 +39,10 @@ int main(int argc, char** argv) {
   if (status >= 0) return status;
   EnterResourceFolder();
 
-  VXSysInit(nullptr, 1, 960, 720, 0, 60, nullptr);
+  if (!VXSysInit(nullptr, 1, 960, 720, 0, 60, nullptr)) {
+    VXSysExit();  // the engine has said what failed
+    return 1;
+  }
   VXSysSetWindowTitle("Orvane");
   VXSysReset();
   VXGfxSetBackgroundColor(0.0f, 0.0f, 0.0f);

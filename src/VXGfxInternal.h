@@ -30,6 +30,8 @@ void VXGfxLoseContext(void);
 
 // Text: releases the private text program and every font (called by VXGfxExit).
 void VXGfxTextShutdown(void);
+// Text: rasterises every font again at the current screen scale (called by the system module when it changes).
+void VXGfxTextRescale(void);
 // The window's drawable size in real pixels (the system module knows the window).
 void VXSysGetDrawableSize(int* pW, int* pH);
 void VXSysSwapBuffers(void);

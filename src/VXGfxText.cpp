@@ -1,5 +1,6 @@
 // Vexor Engine: text. A font is a FreeType face found through fontconfig,
-// its glyphs 32..127 baked into one atlas; printing draws pixel-exact quads.
+// its glyphs 32..127 baked into one atlas at the screen's scale; printing
+// draws pixel-exact quads.
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -29,6 +30,10 @@ struct Glyph {
 
 struct Font {
   bool used;
+  FT_Face face;  // kept open to rasterise again when the screen scale changes
+  int size;      // pixels at scale 1
+  bool embolden, oblique;
+  float scaleX, scaleY;  // the screen scale the atlas was made for
   GLuint atlas;
   Glyph glyphs[kGlyphCount];
 };
@@ -36,6 +41,8 @@ struct Font {
 Font sFonts[kMaxFonts];
 FT_Library sFreeType = nullptr;
 GLuint sTextProgram = 0;
+bool sTextProgramFailed = false;  // said once; every later print draws nothing
+GLint sScreenLoc = -1, sColorLoc = -1, sAtlasLoc = -1;
 // x, y in window pixels (y up), u, v: six vertices per glyph.
 float sQuadBuffer[kTextLimit * 6 * 4];
 
@@ -62,10 +69,28 @@ GLuint Compile(GLenum type, const char* source) {
   return shader;
 }
 
+// The log of the first stage that failed, on one line.
+void ReportTextProgram(GLuint vs, GLuint fs, GLuint program) {
+  char log[512] = "";
+  for (GLuint shader : {vs, fs}) {
+    GLint compiled = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled != GL_TRUE) {
+      glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
+      break;
+    }
+  }
+  if (!log[0]) glGetProgramInfoLog(program, sizeof(log), nullptr, log);
+  for (char* p = log; *p; ++p)
+    if (*p == '\n' || *p == '\r') *p = ' ';
+  printf("Text shader could not be built: %s\n", log);
+}
+
 // A program of its own, so that text shows whatever program, texture and
 // colours the caller left behind.
 bool EnsureTextProgram() {
   if (sTextProgram) return true;
+  if (sTextProgramFailed) return false;
   GLuint vs = Compile(GL_VERTEX_SHADER, kTextVertex);
   GLuint fs = Compile(GL_FRAGMENT_SHADER, kTextFragment);
   GLuint program = glCreateProgram();
@@ -73,16 +98,20 @@ bool EnsureTextProgram() {
   glAttachShader(program, fs);
   glBindAttribLocation(program, 0, "aGlyph");
   glLinkProgram(program);
-  glDeleteShader(vs);
-  glDeleteShader(fs);
   GLint linked = GL_FALSE;
   glGetProgramiv(program, GL_LINK_STATUS, &linked);
+  if (linked != GL_TRUE) ReportTextProgram(vs, fs, program);
+  glDeleteShader(vs);
+  glDeleteShader(fs);
   if (linked != GL_TRUE) {
-    printf("Text shader could not be built.\n");
     glDeleteProgram(program);
+    sTextProgramFailed = true;
     return false;
   }
   sTextProgram = program;
+  sScreenLoc = glGetUniformLocation(program, "uScreen");
+  sColorLoc = glGetUniformLocation(program, "uColor");
+  sAtlasLoc = glGetUniformLocation(program, "uAtlas");
   return true;
 }
 
@@ -121,8 +150,22 @@ struct Bitmap {
   std::vector<unsigned char> coverage;
 };
 
-// Renders the 96 glyphs and packs them into a 16 x 6 grid of equal cells.
-bool BuildAtlas(FT_Face face, bool embolden, bool oblique, Font* font) {
+// The pixel size of a font on a screen of this scale; at scale 1 the size itself.
+FT_UInt ScaledSize(int size, float scale) {
+  const long scaled = std::lround(static_cast<float>(size) * scale);
+  return static_cast<FT_UInt>(scaled < 1 ? 1 : scaled);
+}
+
+// Renders the 96 glyphs at the current screen scale and packs them into a
+// 16 x 6 grid of equal cells. The glyphs are stretched like the rest of the
+// picture: their height follows the vertical scale, their width and advance
+// the horizontal one.
+void BuildAtlas(Font* font) {
+  FT_Face face = font->face;
+  // The character height without internal leading: the em square in pixels.
+  FT_Set_Pixel_Sizes(face, ScaledSize(font->size, gVXScreenScaleX), ScaledSize(font->size, gVXScreenScaleY));
+  font->scaleX = gVXScreenScaleX;
+  font->scaleY = gVXScreenScaleY;
   Bitmap bitmaps[kGlyphCount];
   int cellW = 1, cellH = 1;
   for (int k = 0; k < kGlyphCount; ++k) {
@@ -130,8 +173,8 @@ bool BuildAtlas(FT_Face face, bool embolden, bool oblique, Font* font) {
     g = Glyph{};
     if (FT_Load_Char(face, static_cast<FT_ULong>(kFirstCode + k), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
     FT_GlyphSlot slot = face->glyph;
-    if (embolden) FT_GlyphSlot_Embolden(slot);
-    if (oblique) FT_GlyphSlot_Oblique(slot);
+    if (font->embolden) FT_GlyphSlot_Embolden(slot);
+    if (font->oblique) FT_GlyphSlot_Oblique(slot);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
     const FT_Bitmap& bm = slot->bitmap;
     g.left = slot->bitmap_left;
@@ -182,7 +225,6 @@ bool BuildAtlas(FT_Face face, bool embolden, bool oblique, Font* font) {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, atlasW, atlasH, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
   glBindTexture(GL_TEXTURE_2D, gVXBoundTexture);
-  return true;
 }
 
 Font* Lookup(int font) {
@@ -240,11 +282,12 @@ int VXGfxCreateFont(const char* pFaceName, int size, bool bold, bool italic) {
     printf("Font %s could not be opened.\n", file.c_str());
     return 0;
   }
-  // The character height without internal leading: the em square in pixels.
-  FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(size));
   font = Font{};
-  BuildAtlas(face, bold && !hasBold, italic && !hasItalic, &font);
-  FT_Done_Face(face);
+  font.face = face;
+  font.size = size;
+  font.embolden = bold && !hasBold;
+  font.oblique = italic && !hasItalic;
+  BuildAtlas(&font);
   font.used = true;
   return slot + 1;
 }
@@ -253,13 +296,26 @@ void VXGfxDestroyFont(int id) {
   Font* font = Lookup(id);
   if (!font) return;
   if (gVXGfxLive && font->atlas) glDeleteTextures(1, &font->atlas);
+  if (font->face) FT_Done_Face(font->face);
   *font = Font{};
+}
+
+void VXGfxTextRescale(void) {
+  if (!gVXGfxLive) return;
+  for (Font& font : sFonts) {
+    if (!font.used || !font.face) continue;
+    if (font.scaleX == gVXScreenScaleX && font.scaleY == gVXScreenScaleY) continue;
+    glDeleteTextures(1, &font.atlas);
+    font.atlas = 0;
+    BuildAtlas(&font);
+  }
 }
 
 void VXGfxTextShutdown(void) {
   for (int i = 0; i < kMaxFonts; ++i) VXGfxDestroyFont(i + 1);
   if (gVXGfxLive && sTextProgram) glDeleteProgram(sTextProgram);
   sTextProgram = 0;
+  sTextProgramFailed = false;  // a new context gets a new try
   if (sFreeType) FT_Done_FreeType(sFreeType);
   sFreeType = nullptr;
 }
@@ -284,19 +340,17 @@ static int LayOut(const Font& font, const char* text, int length, float penX, fl
   return vertices;
 }
 
-void VXGfxPrint(int id, const char* pText, int x, int y, float r, float g, float b) {
-  if (!pText || !AnchorAccepted(x, y) || !gVXGfxLive) return;
-  const Font* font = Lookup(id);
-  if (!font || !font->atlas || !EnsureTextProgram()) return;
-
+// Draws the text with its own program and atlas, then gives the caller back
+// its program, texture and blending through the engine's own state.
+static void DrawText(const Font& font, const char* pText, int x, int y, float r, float g, float b) {
   char text[kTextLimit + 1];
   const int length = FormatText(pText, text);
   const int viewW = static_cast<int>(static_cast<float>(gVXWindowWidth) * gVXScreenScaleX);
   const int viewH = static_cast<int>(static_cast<float>(gVXWindowHeight) * gVXScreenScaleY);
-  // Glyphs keep their pixel size on any screen; only the anchor is scaled.
+  // The anchor to the nearest pixel boundary; the glyphs are already at the screen's scale.
   const float penX = std::floor((static_cast<float>(x) - gVXCamPosX) * gVXScreenScaleX + viewW * 0.5f + 0.5f);
   const float baseY = std::floor((static_cast<float>(y) - gVXCamPosY) * gVXScreenScaleY + viewH * 0.5f + 0.5f);
-  const int vertices = LayOut(*font, text, length, penX, baseY);
+  const int vertices = LayOut(font, text, length, penX, baseY);
 
   const int slot = gVXCurrentProgram;
   const float* tint = slot != 0 ? gVXTint[slot] : nullptr;
@@ -305,27 +359,31 @@ void VXGfxPrint(int id, const char* pText, int x, int y, float r, float g, float
   const float blue = Saturate(tint ? b * tint[2] : b);
 
   glViewport(0, 0, viewW, viewH);
-  if (vertices > 0) {
-    glUseProgram(sTextProgram);
-    glUniform2f(glGetUniformLocation(sTextProgram, "uScreen"), static_cast<float>(viewW), static_cast<float>(viewH));
-    glUniform4f(glGetUniformLocation(sTextProgram, "uColor"), red, green, blue, 1.0f);
-    glUniform1i(glGetUniformLocation(sTextProgram, "uAtlas"), 0);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, font->atlas);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 0, sQuadBuffer);
-    glDrawArrays(GL_TRIANGLES, 0, vertices);
-    glDisableVertexAttribArray(0);
-    // Put back what the caller had.
-    glBindTexture(GL_TEXTURE_2D, gVXBoundTexture);
-    VXGfxSetBlendMode(gVXBlendModeCurr);
-    glUseProgram(gVXShaderProgram[slot]);
-  }
-  // What a print leaves behind: identity world matrix, no blend colour, and
-  // the normal view matrix for the current camera.
+  if (vertices == 0) return;
+  const int blendMode = gVXBlendModeCurr;
+  VXGfxSetBlendMode(VX_BLEND_ALPHA);
+  glUseProgram(sTextProgram);
+  glUniform2f(sScreenLoc, static_cast<float>(viewW), static_cast<float>(viewH));
+  glUniform4f(sColorLoc, red, green, blue, 1.0f);
+  glUniform1i(sAtlasLoc, 0);
+  glActiveTexture(GL_TEXTURE0);
+  glBindTexture(GL_TEXTURE_2D, font.atlas);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  glEnableVertexAttribArray(0);
+  glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 0, sQuadBuffer);
+  glDrawArrays(GL_TRIANGLES, 0, vertices);
+  glDisableVertexAttribArray(0);
+  glBindTexture(GL_TEXTURE_2D, gVXBoundTexture);
+  glUseProgram(gVXShaderProgram[slot]);
+  VXGfxSetBlendMode(blendMode);
+}
+
+void VXGfxPrint(int id, const char* pText, int x, int y, float r, float g, float b) {
+  const Font* font = Lookup(id);
+  if (pText && AnchorAccepted(x, y) && gVXGfxLive && font && font->atlas && EnsureTextProgram())
+    DrawText(*font, pText, x, y, r, g, b);
+  // What every print leaves behind, drawn or not: identity world matrix, no
+  // blend colour, and the normal view matrix for the current camera.
   VXGfxSetPosition(0.0f, 0.0f);
   VXGfxSetBlendColor(0.0f, 0.0f, 0.0f, 0.0f);
   float view[16];

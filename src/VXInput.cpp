@@ -131,10 +131,15 @@ static unsigned char VirtualKeyFromScancode(SDL_Scancode sc) {
 }
 
 // Letters and digits follow the keyboard layout, as their virtual keys do.
+// Where the layout gives no Latin letter or digit (Cyrillic, Greek), the
+// key's place on the keyboard decides, so B still builds.
 static unsigned char VirtualKey(SDL_Scancode sc) {
   SDL_Keycode k = SDL_GetKeyFromScancode(sc);
   if (k >= SDLK_a && k <= SDLK_z) return static_cast<unsigned char>('A' + (k - SDLK_a));
   if (k >= SDLK_0 && k <= SDLK_9) return static_cast<unsigned char>('0' + (k - SDLK_0));
+  if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return static_cast<unsigned char>('A' + (sc - SDL_SCANCODE_A));
+  if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return static_cast<unsigned char>('1' + (sc - SDL_SCANCODE_1));
+  if (sc == SDL_SCANCODE_0) return '0';
   return VirtualKeyFromScancode(sc);
 }
 

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -46,6 +47,32 @@ static void ScreenSize(int* pW, int* pH) {
   *pH = mode.h;
 }
 
+// Everything drawn follows the scale at once; the glyphs are rasterised
+// again only when it really changes.
+static void SetScreenScale(float sx, float sy) {
+  if (sx == gVXScreenScaleX && sy == gVXScreenScaleY) return;
+  gVXScreenScaleX = sx;
+  gVXScreenScaleY = sy;
+  VXGfxTextRescale();
+}
+
+// The scale that stretches the logical view over the pixels the window really
+// has, nudged up where single precision would leave the viewport a pixel short.
+static float ScaleFor(int pixels, int logical) {
+  float scale = static_cast<float>(pixels) / static_cast<float>(logical);
+  while (static_cast<int>(static_cast<float>(logical) * scale) < pixels) scale = std::nextafter(scale, 2.0f * scale);
+  return scale;
+}
+
+// Full screen fills whatever the window got: the screen it ended on, or the
+// size a window manager chose, which may differ from the screen it started on.
+static void ScaleToDrawable() {
+  int w = 0, h = 0;
+  VXSysGetDrawableSize(&w, &h);
+  if (w <= 0 || h <= 0) return;  // minimised: the last scale stays
+  SetScreenScale(ScaleFor(w, gVXWindowWidth), ScaleFor(h, gVXWindowHeight));
+}
+
 // What a user's close does: the GL context goes first (drawing becomes a
 // no-op), then the window, and the game sees the flag drop.
 static void DestroyWindow() {
@@ -55,6 +82,17 @@ static void DestroyWindow() {
   sWindow = nullptr;
   gVXWindowExists = 0;
   gVXSysAppActive = 0;
+}
+
+// With no display SDL falls back to drawing nowhere, and the game would run
+// unseen until killed. Only a user who names such a driver gets one.
+static bool WindowlessDriverRefused() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || (SDL_strcasecmp(driver, "offscreen") != 0 && SDL_strcasecmp(driver, "dummy") != 0)) return false;
+  const char* named = SDL_getenv("SDL_VIDEODRIVER");  // SDL tries nothing else once a driver is named
+  if (named && named[0]) return false;
+  printf("no display: neither an X11 nor a Wayland display could be opened (is DISPLAY or WAYLAND_DISPLAY set?)\n");
+  return true;
 }
 
 int VXSysInit(void* instance, int show, int width, int height, int createConsole, unsigned frameRateMax,
@@ -67,11 +105,17 @@ int VXSysInit(void* instance, int show, int width, int height, int createConsole
   fflush(stdout);
 
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    printf("SDL video: %s\n", SDL_GetError());
+    printf("no display: %s\n", SDL_GetError());
     VXGfxInitHeadless(width, height);
     return 0;
   }
   sVideoStarted = true;
+  if (WindowlessDriverRefused()) {
+    VXGfxInitHeadless(width, height);
+    return 0;
+  }
+  // Keys are read as keys: an input method would swallow the ones it composes with.
+  SDL_StopTextInput();
   SetGLAttributes();
   // Centred with truncated halves, as the window has always been placed.
   int screenW = 0, screenH = 0;
@@ -79,7 +123,7 @@ int VXSysInit(void* instance, int show, int width, int height, int createConsole
   Uint32 flags = SDL_WINDOW_OPENGL | (show ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN);
   sWindow = SDL_CreateWindow("Vexor Engine", screenW / 2 - width / 2, screenH / 2 - height / 2, width, height, flags);
   if (!sWindow) {
-    printf("SDL window: %s\n", SDL_GetError());
+    printf("The window could not be made: %s\n", SDL_GetError());
     VXGfxInitHeadless(width, height);
     return 0;
   }
@@ -119,6 +163,9 @@ void VXSysUpdate(void) {
       switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
           DestroyWindow();
+          break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          if (gVXFullScreen) ScaleToDrawable();
           break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
           gVXSysAppActive = 1;
@@ -179,15 +226,13 @@ int VXToogleFullScreen(bool full) {
   gVXFullScreen = full;
   if (!sWindow) {
     // No screen to stretch to: headless and closed windows keep the logical size.
-    gVXScreenScaleX = gVXScreenScaleY = 1.0f;
+    SetScreenScale(1.0f, 1.0f);
     return sHeadless ? 1 : 0;
   }
   int screenW = 0, screenH = 0;
   ScreenSize(&screenW, &screenH);
   int rc;
   if (full) {
-    gVXScreenScaleX = static_cast<float>(screenW) / static_cast<float>(gVXWindowWidth);
-    gVXScreenScaleY = static_cast<float>(screenH) / static_cast<float>(gVXWindowHeight);
     // Desktop full screen: the display mode stays, the window covers the
     // screen. Without a window manager nobody acts on the full-screen request,
     // so the window is first made borderless and screen-sized by hand.
@@ -195,8 +240,9 @@ int VXToogleFullScreen(bool full) {
     SDL_SetWindowPosition(sWindow, 0, 0);
     SDL_SetWindowSize(sWindow, screenW, screenH);
     rc = SDL_SetWindowFullscreen(sWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    ScaleToDrawable();
   } else {
-    gVXScreenScaleX = gVXScreenScaleY = 1.0f;
+    SetScreenScale(1.0f, 1.0f);
     rc = SDL_SetWindowFullscreen(sWindow, 0);
     SDL_SetWindowBordered(sWindow, SDL_TRUE);
     SDL_SetWindowSize(sWindow, gVXWindowWidth, gVXWindowHeight);

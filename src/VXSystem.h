@@ -3,15 +3,17 @@
 
 #define VX_ENGINE_VERSION 3.04
 
-extern int gVXWindowExists;     // 1 from VXSysInit until the window is destroyed
-extern int gVXSysAppActive;     // 1 while the window has the focus
-extern bool gVXFullScreen;      // last value given to VXToogleFullScreen
-extern float gVXScreenScaleX;   // screen width / window width in full screen, else 1
-extern float gVXScreenScaleY;   // screen height / window height in full screen, else 1
+extern int gVXWindowExists;    // 1 from VXSysInit until the window is destroyed
+extern int gVXSysAppActive;    // 1 while the window has the focus
+extern bool gVXFullScreen;     // last value given to VXToogleFullScreen
+extern float gVXScreenScaleX;  // full screen: the width the window got / the logical width; else 1
+extern float gVXScreenScaleY;  // full screen: the height the window got / the logical height; else 1
 
 // ---- Life cycle ----
-// Returns 1 on success, 0 when the renderer could not start. instance and
-// windowProc exist for the engine's interface; on this platform they are unused.
+// Returns 1 on success; 0, after one line saying what failed, when there is no
+// display (SDL's window-less drivers only when SDL_VIDEODRIVER names them), or
+// the window or the renderer could not start. instance and windowProc exist
+// for the engine's interface; on this platform they are unused.
 int VXSysInit(void* instance, int show, int width, int height, int createConsole, unsigned frameRateMax,
               void* windowProc);
 // No window and no GL: every drawing call does nothing, textures are decoded

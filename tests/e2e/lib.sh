@@ -7,9 +7,12 @@ export LIBGL_ALWAYS_SOFTWARE=1
 
 # Runs the calling script again on a virtual display of its own, so that no
 # other window is found or clicked. Call it first, with the script's arguments.
+# The screen is 1920 x 1080 unless ORVANE_E2E_SCREEN names another size. The
+# server never resets: a reset, when its last client leaves, drops the
+# connection of a program starting at that moment.
 own_display() {
   if [ -z "${ORVANE_E2E_X:-}" ]; then
-    ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+    ORVANE_E2E_X=1 exec xvfb-run -a -s "-screen 0 ${ORVANE_E2E_SCREEN:-1920x1080}x24 -noreset" "$0" "$@"
   fi
 }
 

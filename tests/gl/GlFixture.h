@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -62,9 +63,26 @@ class GlTest : public ::testing::Test {
     return mesh;
   }
 
+  // Checks that the last frame shows a quad of the given colour centred on a
+  // world point exactly where the current scale and camera put it: the
+  // pixels just inside its edges are lit and those just outside are black.
+  void ExpectQuadAt(float x, float y, float halfW, float halfH, int r, int g, int b);
+
   int width_ = 0, height_ = 0;
   std::vector<unsigned char> pixels_;
   std::vector<VXGfxVertexList*> meshes_;
+};
+
+// The screen pixels a rasteriser fills between two edges are those whose
+// centre lies in [e0, e1). A centre within a tenth of a pixel of an edge could
+// go either way, so the first and last pixels named here keep that margin.
+struct PixelSpan {
+  int lastBefore, firstIn, lastIn, firstAfter;
+  PixelSpan(float e0, float e1)
+      : lastBefore(static_cast<int>(std::floor(e0 - 0.6f))),
+        firstIn(static_cast<int>(std::ceil(e0 - 0.4f))),
+        lastIn(static_cast<int>(std::floor(e1 - 0.6f))),
+        firstAfter(static_cast<int>(std::ceil(e1 - 0.4f))) {}
 };
 
 inline bool Near(Rgba c, int r, int g, int b, int tolerance = 2) {
@@ -75,4 +93,20 @@ inline ::testing::AssertionResult IsColor(Rgba c, int r, int g, int b, int toler
   if (Near(c, r, g, b, tolerance)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "got (" << c.r << ", " << c.g << ", " << c.b << "), want (" << r << ", " << g
                                        << ", " << b << ")";
+}
+
+inline void GlTest::ExpectQuadAt(float x, float y, float halfW, float halfH, int r, int g, int b) {
+  // World to screen pixels, y from the top, as the projection and view map them.
+  const float left = (x - halfW - gVXCamPosX + gVXWindowWidth * 0.5f) * gVXScreenScaleX;
+  const float right = (x + halfW - gVXCamPosX + gVXWindowWidth * 0.5f) * gVXScreenScaleX;
+  const float top = (gVXWindowHeight * 0.5f - (y + halfH - gVXCamPosY)) * gVXScreenScaleY;
+  const float bottom = (gVXWindowHeight * 0.5f - (y - halfH - gVXCamPosY)) * gVXScreenScaleY;
+  const PixelSpan cols(left, right), rows(top, bottom);
+  const int midX = (cols.firstIn + cols.lastIn) / 2, midY = (rows.firstIn + rows.lastIn) / 2;
+  EXPECT_TRUE(IsColor(At(cols.firstIn, rows.firstIn), r, g, b)) << "top-left corner";
+  EXPECT_TRUE(IsColor(At(cols.lastIn, rows.lastIn), r, g, b)) << "bottom-right corner";
+  EXPECT_TRUE(IsColor(At(cols.lastBefore, midY), 0, 0, 0)) << "left of it";
+  EXPECT_TRUE(IsColor(At(cols.firstAfter, midY), 0, 0, 0)) << "right of it";
+  EXPECT_TRUE(IsColor(At(midX, rows.lastBefore), 0, 0, 0)) << "above it";
+  EXPECT_TRUE(IsColor(At(midX, rows.firstAfter), 0, 0, 0)) << "below it";
 }

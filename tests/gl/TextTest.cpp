@@ -1,9 +1,11 @@
 // Text on a real window: where the anchor puts the glyphs, their colour, the
 // accepted anchor range, the safe formatting and what a print leaves behind.
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "GlFixture.h"
+#include "bot/AllocationCounter.h"
 
 namespace {
 
@@ -163,6 +165,41 @@ TEST_F(TextTest, ShowsUnderTheColourProgramWithNoTextureAndLeavesIdentityWorldAn
   EXPECT_GT(red, 10);
 }
 
+// Whatever a print draws or refuses, the colour program is left with the
+// identity world matrix, no blend colour and the view of the current camera.
+TEST_F(TextTest, EveryPrintLeavesIdentityWorldNoBlendColourAndTheCurrentView) {
+  const GLuint program = gVXShaderProgram[VX_RENDER_COLOR];
+  struct Case {
+    const char* what;
+    int font;
+    const char* text;
+    int x;
+  };
+  const Case cases[] = {{"printed", font_, "H", 0},
+                        {"unknown font", 99, "H", 0},
+                        {"no such font yet", 0, "H", 0},
+                        {"null text", font_, nullptr, 0},
+                        {"anchor right of the view", font_, "H", 2000}};
+  for (const Case& c : cases) {
+    BeginFrame();
+    VXGfxSetRenderMode(VX_RENDER_COLOR);
+    VXGfxSetPosition(300, 40);
+    VXGfxSetBlendColor(0, 0, 1, 1);
+    VXGfxSetCamPosition(100, 50);  // reaches the view matrix only at the next program switch
+    VXGfxPrint(c.font, c.text, c.x, 0, 1, 0, 0);
+    float world[16], blend[4], view[16];
+    glGetUniformfv(program, glGetUniformLocation(program, "uWorldMatrix"), world);
+    glGetUniformfv(program, glGetUniformLocation(program, "uBlendColor"), blend);
+    glGetUniformfv(program, glGetUniformLocation(program, "uVMatrix"), view);
+    EndFrame();
+    VXGfxSetCamPosition(0, 0);
+    for (int i = 0; i < 16; ++i) EXPECT_FLOAT_EQ(i % 5 == 0 ? 1.0f : 0.0f, world[i]) << c.what << ", element " << i;
+    for (float v : blend) EXPECT_FLOAT_EQ(0.0f, v) << c.what;
+    EXPECT_FLOAT_EQ(-100.0f, view[12]) << c.what;  // translation by minus the camera, column order
+    EXPECT_FLOAT_EQ(-50.0f, view[13]) << c.what;
+  }
+}
+
 TEST_F(TextTest, BoldAndItalicChangeTheGlyphs) {
   const int bold = VXGfxCreateFont("Courier New", 20, true, false);
   const int italic = VXGfxCreateFont("Courier New", 20, false, true);
@@ -181,12 +218,46 @@ TEST_F(TextTest, FullScreenKeepsTheAnchorOnTheSameWorldPoint) {
   VXToogleFullScreen(true);
   for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "H", 100, 50);
   Box box = Lit();
-  const int anchorX = static_cast<int>(580 * gVXScreenScaleX);
-  const int baselineRow = static_cast<int>(310 * gVXScreenScaleY) - 1;
+  // The anchor, 580 logical pixels from the left and 410 from the bottom,
+  // rounded to the nearest pixel boundary.
+  const int anchorX = static_cast<int>(std::floor(580 * gVXScreenScaleX + 0.5f));
+  const int baselineRow = height_ - 1 - static_cast<int>(std::floor(410 * gVXScreenScaleY + 0.5f));
   EXPECT_GE(box.minX, anchorX);
-  EXPECT_LE(box.minX, anchorX + 4);
+  EXPECT_LE(box.minX, anchorX + static_cast<int>(4 * gVXScreenScaleX));
   EXPECT_EQ(baselineRow, box.maxY);
   VXToogleFullScreen(false);
+}
+
+// Text grows with the picture: in full screen the glyphs are rasterised at
+// the screen's scale when the scale changes, never while printing, and back in
+// a window they are the very pixels they were.
+TEST_F(TextTest, FullScreenDrawsTheGlyphsAtTheScreenScaleAndAWindowGetsThemBack) {
+  PrintFrame(font_, "HHHH", 0, 0);
+  const Box windowed = Lit();
+  const std::vector<unsigned char> windowedPixels = pixels_;
+  ASSERT_GT(windowed.lit, 20);
+
+  VXToogleFullScreen(true);
+  for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "HHHH", 0, 0);
+  BeginFrame();
+  VXGfxSetRenderMode(VX_RENDER_COLOR);
+  AllocationCounterArm();
+  VXGfxPrint(font_, "HHHH", 0, 0, 1, 1, 1);
+  const AllocationCount printing = AllocationCounterDisarm();
+  EndFrame();
+  EXPECT_EQ(0, printing.allocations);
+  const Box full = Lit();
+  // Within a pixel and a few percent: the pixel size is rounded and the glyphs are hinted.
+  auto expectScaled = [](int scaled, int unscaled, float scale, const char* what) {
+    const float want = static_cast<float>(unscaled) * scale;
+    EXPECT_NEAR(want, static_cast<float>(scaled), 1.0f + 0.06f * want) << what;
+  };
+  expectScaled(full.maxX - full.minX + 1, windowed.maxX - windowed.minX + 1, gVXScreenScaleX, "width");
+  expectScaled(full.maxY - full.minY + 1, windowed.maxY - windowed.minY + 1, gVXScreenScaleY, "height");
+
+  VXToogleFullScreen(false);
+  for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "HHHH", 0, 0);
+  EXPECT_EQ(windowedPixels, pixels_);
 }
 
 }  // namespace

@@ -95,4 +95,73 @@ TEST_F(WindowTest, KeysAndButtonsFillTheVirtualKeyTable) {
   }));
 }
 
+// Letters and digits are the keys' places wherever the layout gives no Latin
+// letter or digit: B under a Cyrillic or a Greek layout, the digit row under a
+// French one. SDL's text input stays off (an input method would take the keys).
+TEST_F(WindowTest, LettersAndDigitsRegisterUnderLayoutsWithoutThem) {
+  EXPECT_FALSE(SDL_IsTextInputActive());
+  struct Layout {
+    const char* name;
+    SDL_Scancode probe;  // a key whose symbol shows the layout is in force
+    SDL_Keycode probeTypes;
+    const char* keysym;  // what the key under test types in that layout
+    unsigned char key;
+  };
+  const Layout layouts[] = {{"ru", SDL_SCANCODE_B, 0x438, "Cyrillic_i", VX_KEY_B},
+                            {"gr", SDL_SCANCODE_B, 0x3B2, "Greek_beta", VX_KEY_B},
+                            {"fr", SDL_SCANCODE_Q, SDLK_a, "ampersand", '1'}};
+  int wx = 0, wy = 0;
+  SDL_GetWindowPosition(static_cast<SDL_Window*>(VXSysGetWindowHandle()), &wx, &wy);
+  Xdotool("mousemove " + std::to_string(wx + 100) + " " + std::to_string(wy + 100));
+  for (const Layout& l : layouts) {
+    Xdotool(std::string("exec setxkbmap ") + l.name);
+    ASSERT_TRUE(PumpUntil([&l] { return SDL_GetKeyFromScancode(l.probe) == l.probeTypes; })) << l.name;
+    Xdotool(std::string("keydown ") + l.keysym);
+    EXPECT_TRUE(PumpUntil([&l] { return VXInputCheckCurr(l.key); })) << l.name;
+    Xdotool(std::string("keyup ") + l.keysym);
+    EXPECT_TRUE(PumpUntil([&l] { return !VXInputCheckCurr(l.key); })) << l.name;
+  }
+  Xdotool("exec setxkbmap us");
+}
+
+// In full screen the picture and the cursor follow the size the window really
+// got, as when a window manager or a monitor of another size decides it. 1000
+// by 820 gives scale factors whose products with 960 and 720 fall short in
+// single precision.
+TEST_F(WindowTest, FullScreenFollowsTheSizeTheWindowReallyGets) {
+  VXToogleFullScreen(true);
+  const unsigned long window = XWindowOf(VXSysGetWindowHandle());
+  Xdotool("windowsize " + std::to_string(window) + " 1000 820");
+  EXPECT_TRUE(PumpUntil([] {
+    int w = 0, h = 0;
+    VXSysGetDrawableSize(&w, &h);
+    return w == 1000 && h == 820;
+  }));
+  EXPECT_EQ(1000, static_cast<int>(960.0f * gVXScreenScaleX));
+  EXPECT_EQ(820, static_cast<int>(720.0f * gVXScreenScaleY));
+
+  VXGfxVertexList* quad = Quad(10, 10, 0xFF00FF00u);
+  for (int warmUp = 0; warmUp < 3; ++warmUp) {
+    BeginFrame();
+    VXGfxSetPosition(200, 100);
+    VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+    VXGfxSetPosition(470, 350);  // the top-right corner of the view
+    VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+    EndFrame();
+  }
+  ASSERT_EQ(1000, width_);
+  ExpectQuadAt(200, 100, 10, 10, 0, 255, 0);
+  EXPECT_TRUE(IsColor(At(999, 0), 0, 255, 0)) << "the picture reaches the window's edges";
+
+  int wx = 0, wy = 0;
+  SDL_GetWindowPosition(static_cast<SDL_Window*>(VXSysGetWindowHandle()), &wx, &wy);
+  Xdotool("mousemove " + std::to_string(wx + 750) + " " + std::to_string(wy + 410));
+  EXPECT_TRUE(PumpUntil([] { return gVXInputMouseX == 750; }));
+  int x = 0, y = 0;
+  VXInputGetCursorPosition(&x, &y);
+  EXPECT_NEAR(720, x, 1);  // logical pixels
+  EXPECT_NEAR(360, y, 1);
+  VXToogleFullScreen(false);
+}
+
 }  // namespace

@@ -2,7 +2,10 @@
 # Takes each picture away in turn (and spoils a few) from a copy of Resources/:
 # the program must stop in its first frame with exactly that picture's
 # message and status 1. Takes a sound away: one error line, and the game goes on.
-# Usage: missing_files.sh <orvane executable>
+# Usage: missing_files.sh <orvane executable> [EVERY]
+# With EVERY, only every EVERY-th picture and the last are taken away: the
+# sanitizer build looks for memory faults, which do not depend on the picture,
+# and each of its launches is slow.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/lib.sh
@@ -10,6 +13,7 @@ source "$here/lib.sh"
 own_display "$@"
 export SDL_AUDIODRIVER=dummy
 game=$1
+every=${2:-1}
 resources=$(dirname "$game")/Resources
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -48,16 +52,19 @@ check_picture() {
   fi
 }
 
+# The pictures to take away, in loading order.
+grep -v '^#' "$here/pictures.txt" | grep . | awk -v every="$every" '{ last = $0; shown = (NR - 1) % every == 0 } shown { print }
+  END { if (!shown) print last }' >"$work/chosen.txt"
+
 # Half of the list per worker: two at a time on a small machine.
 worker() {
   local dir=$1 parity=$2 n=0 failed=0
   make_copy "$dir"
   while IFS=$'\t' read -r picture name; do
-    case "$picture" in "#"* | "") continue ;; esac
     n=$((n + 1))
     [ $((n % 2)) = "$parity" ] || continue
     check_picture "$dir" "$picture" "$name" || failed=1
-  done <"$here/pictures.txt"
+  done <"$work/chosen.txt"
   return $failed
 }
 
@@ -69,7 +76,7 @@ if ! wait $first || [ $second != 0 ]; then
   echo "FAIL: see above"
   exit 1
 fi
-echo "every missing picture stopped the program with its own message"
+echo "each of the $(wc -l <"$work/chosen.txt") missing pictures stopped the program with its own message"
 
 # A file that is there but does not decode stops the program the same way.
 for entry in $'Map/Tile.jpg\tTile' $'Button/Options.png\tOptions' $'Misc/ExtremeMapHover.png\tExtremeMapHover'; do

@@ -4,6 +4,8 @@
 //   LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24" bench/level/level_frame_bench
 // from the build tree. Arguments: the number of frames to measure (300), and
 // "windowed" to leave out the full-screen run.
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include "FrameStats.h"
 #include "HeavyScene.h"
 #include "VXFrameRateController.h"
+#include "VXGfxInternal.h"
 #include "VXInput.h"
 #include "VXSystem.h"
 #include "data/MapChoice.h"
@@ -24,6 +27,8 @@ int sFrames = 300;
 void Measure(const char* title) {
   FrameStats update("Update"), draw("Draw"), end("frame end (swap)"), total("whole frame");
   BaseLevel* level = GameStateManager::GetInstance().currentLevel;
+  struct rusage r0, r1;
+  getrusage(RUSAGE_SELF, &r0);
   for (int i = 0; i < sFrames; ++i) {
     HeavySceneKeep();
     double t0 = BenchNow();
@@ -41,6 +46,11 @@ void Measure(const char* title) {
     end.Add(t4 - t3);
     total.Add(t4 - t0);
   }
+  getrusage(RUSAGE_SELF, &r1);
+  auto us = [](const timeval& t) { return t.tv_sec * 1e6 + t.tv_usec; };
+  std::printf("  cpu per frame %.3f ms user %.3f ms sys, %.1f page faults\n",
+              (us(r1.ru_utime) - us(r0.ru_utime)) / sFrames / 1e3, (us(r1.ru_stime) - us(r0.ru_stime)) / sFrames / 1e3,
+              double(r1.ru_minflt - r0.ru_minflt) / sFrames);
   int towers, monsters, bullets, smoke;
   HeavySceneCount(&towers, &monsters, &bullets, &smoke);
   int w = static_cast<int>(960 * gVXScreenScaleX), h = static_cast<int>(720 * gVXScreenScaleY);
@@ -59,6 +69,18 @@ void Measure(const char* title) {
     empty.Add(BenchNow() - t0);
   }
   empty.Print();
+  VXGfxCounters before = gVXGfxCounters;
+  for (int i = 0; i < 10; ++i) {
+    VXSysFrameStart();
+    level->Draw();
+    VXSysFrameEnd();
+  }
+  const VXGfxCounters& c = gVXGfxCounters;
+  std::printf("  per frame: %ld draws, %ld skipped, %ld opaque, %ld clipped, %ld uniforms, %ld binds, %ld pixels\n",
+              (c.draws - before.draws) / 10, (c.drawsSkipped - before.drawsSkipped) / 10,
+              (c.drawsOpaque - before.drawsOpaque) / 10, (c.drawsClipped - before.drawsClipped) / 10,
+              (c.uniformUploads - before.uniformUploads) / 10, (c.programBinds - before.programBinds) / 10,
+              (c.pixelsCovered - before.pixelsCovered) / 10);
 }
 }  // namespace
 

@@ -167,6 +167,27 @@ bool Neutral(const float* blend, const float* offset) {
          offset[0] == 0.0f && offset[1] == 0.0f;
 }
 
+void Tell(const VXGfxVertexList* mesh, const VXGfxTexture* tex, const double* m) {
+  VXGfxQuadNote note = {};
+  note.texture = tex;
+  const float* b = mesh->bounds;
+  const double xs[4] = {b[0], b[3], b[3], b[0]}, ys[4] = {b[1], b[1], b[4], b[4]};
+  for (int i = 0; i < 4; ++i) {
+    Box corner;
+    WindowBox(m, xs[i], ys[i], xs[i], ys[i], b[2], &corner);
+    note.corners[i][0] = corner.x0;
+    note.corners[i][1] = corner.y0;
+  }
+  const float* tint = VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_TINT);
+  const float alpha = VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_TRANSPARENCY)[0] * tint[3];
+  note.color[0] = tint[0];
+  note.color[1] = tint[1];
+  note.color[2] = tint[2];
+  note.color[3] = alpha;
+  note.blend = gVXBlendModeCurr;
+  gVXGfxQuadWatcher(&note);
+}
+
 void DrawFast(const VXGfxVertexList* mesh, GLenum primitive) {
   const int mode = VX_RENDER_TEXTURE;
   const float alphaScale = VXGfxUniformGet(mode, VX_U_TRANSPARENCY)[0] * VXGfxUniformGet(mode, VX_U_TINT)[3];
@@ -206,6 +227,7 @@ void DrawFast(const VXGfxVertexList* mesh, GLenum primitive) {
     ++gVXGfxCounters.drawsSkipped;
     return;
   }
+  if (gVXGfxQuadWatcher && placed && mesh->shape == VX_SHAPE_PICTURE_QUAD && tex) Tell(mesh, tex, m);
   if (count == 0) {
     if (placed) gVXGfxCounters.pixelsCovered += Area(Pixels(whole, 0.0));
     Submit(mesh, primitive);
@@ -222,6 +244,8 @@ void DrawFast(const VXGfxVertexList* mesh, GLenum primitive) {
 }
 
 }  // namespace
+
+void (*gVXGfxQuadWatcher)(const VXGfxQuadNote*) = nullptr;
 
 void VXGfxSetViewport(int x, int y, int w, int h) {
   sViewport[0] = x;

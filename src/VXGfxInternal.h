@@ -42,6 +42,18 @@ struct VXGfxCounters {
 };
 extern VXGfxCounters gVXGfxCounters;
 
+// A picture drawn on a quad, as a benchmark's floor program redraws it: the
+// window corners of the picture's bottom-left, bottom-right, top-right and
+// top-left (GL pixels, origin bottom left), its colour and blend mode.
+struct VXGfxQuadNote {
+  const VXGfxTexture* texture;
+  double corners[4][2];
+  float color[4];  // tint with the transparency folded into alpha
+  int blend;       // VX_BLEND_*
+};
+// Told of every picture quad the fast path draws, when set.
+extern void (*gVXGfxQuadWatcher)(const VXGfxQuadNote*);
+
 // ---- Shader programs and uniforms (VXGfxShader.cpp) ----
 enum VXGfxUniformId {
   VX_U_PROJECTION,

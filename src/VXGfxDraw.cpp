@@ -8,20 +8,19 @@
 #include <cstring>
 
 #include "VXGfxInternal.h"
+#include "VXGfxQueue.h"
 #include "VXGraphics.h"
 
 namespace {
 
 int sViewport[4] = {0, 0, 0, 0};
+// Drawing only a picture's visible part pays from this many pixels spared on.
+const long kClipGain = 256;
 int sGLBlend = -1;  // the blend mode GL holds; -1 when not known
 
 // A window rectangle in GL's pixel coordinates (origin bottom left).
 struct Box {
   double x0, y0, x1, y1;
-};
-
-struct PixelRect {
-  int x, y, w, h;
 };
 
 // Local to clip coordinates for the current render mode: projection x view x world.
@@ -70,34 +69,49 @@ bool OutsideViewport(const Box& b) {
          b.y0 > sViewport[1] + sViewport[3] + 1.0;
 }
 
+// The pixels whose centres lie inside a box by a safe margin, within the viewport.
+VXGfxPixelRect Inside(const Box& b) {
+  const double m = 0.05;
+  const double x0 = std::fmax(std::ceil(b.x0 + m - 0.5), sViewport[0]);
+  const double y0 = std::fmax(std::ceil(b.y0 + m - 0.5), sViewport[1]);
+  const double x1 = std::fmin(std::floor(b.x1 - m - 0.5) + 1.0, sViewport[0] + sViewport[2]);
+  const double y1 = std::fmin(std::floor(b.y1 - m - 0.5) + 1.0, sViewport[1] + sViewport[3]);
+  if (x1 <= x0 || y1 <= y0) return VXGfxPixelRect{0, 0, 0, 0};
+  return VXGfxPixelRect{static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0),
+                        static_cast<int>(y1 - y0)};
+}
+
 // Whole pixels around a box, grown by a margin, within the viewport.
-PixelRect Pixels(const Box& b, double margin) {
+VXGfxPixelRect Pixels(const Box& b, double margin) {
   const double x0 = std::fmax(std::floor(b.x0 - margin), sViewport[0]);
   const double y0 = std::fmax(std::floor(b.y0 - margin), sViewport[1]);
   const double x1 = std::fmin(std::ceil(b.x1 + margin), sViewport[0] + sViewport[2]);
   const double y1 = std::fmin(std::ceil(b.y1 + margin), sViewport[1] + sViewport[3]);
-  if (x1 <= x0 || y1 <= y0) return PixelRect{0, 0, 0, 0};
-  return PixelRect{static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0), static_cast<int>(y1 - y0)};
+  if (x1 <= x0 || y1 <= y0) return VXGfxPixelRect{0, 0, 0, 0};
+  return VXGfxPixelRect{static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0),
+                        static_cast<int>(y1 - y0)};
 }
 
-long Area(const PixelRect& r) {
+long Area(const VXGfxPixelRect& r) {
   return static_cast<long>(r.w) * r.h;
 }
 
-bool Overlap(const PixelRect& a, const PixelRect& b) {
+bool Overlap(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
   return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
 }
 
-PixelRect Union(const PixelRect& a, const PixelRect& b) {
+VXGfxPixelRect Union(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
   if (Area(a) == 0) return b;
   if (Area(b) == 0) return a;
   const int x0 = a.x < b.x ? a.x : b.x, y0 = a.y < b.y ? a.y : b.y;
   const int x1 = a.x + a.w > b.x + b.w ? a.x + a.w : b.x + b.w;
   const int y1 = a.y + a.h > b.y + b.h ? a.y + a.h : b.y + b.h;
-  return PixelRect{x0, y0, x1 - x0, y1 - y0};
+  return VXGfxPixelRect{x0, y0, x1 - x0, y1 - y0};
 }
 
-void Submit(const VXGfxVertexList* mesh, GLenum primitive) {
+}  // namespace
+
+void VXGfxSubmit(const VXGfxVertexList* mesh, GLenum primitive) {
   const bool color = gVXCurrentProgram == VX_RENDER_COLOR;
   glBindBuffer(GL_ARRAY_BUFFER, mesh->pBuffers[0]);
   glEnableVertexAttribArray(VX_ATTRIB_POSITION);
@@ -111,6 +125,8 @@ void Submit(const VXGfxVertexList* mesh, GLenum primitive) {
   glBindBuffer(GL_ARRAY_BUFFER, 0);
   ++gVXGfxCounters.draws;
 }
+
+namespace {
 
 // Every world-matrix column that a flat mesh's x and y reach is zero: each
 // vertex lands on the same point and no pixel is covered.
@@ -126,7 +142,7 @@ bool Collapsed(const VXGfxVertexList* mesh) {
 // Where the picture's visible regions fall on the window: the rectangles to
 // draw through, or none when the whole box is as cheap.
 int VisibleParts(const VXGfxVertexList* mesh, const VXGfxTexture* tex, const double* m, const Box& whole,
-                 PixelRect* parts) {
+                 VXGfxPixelRect* parts) {
   const VXGfxPictureNotes& notes = tex->notes;
   const float* b = mesh->bounds;
   const double w = static_cast<double>(b[3]) - b[0], h = static_cast<double>(b[4]) - b[1];
@@ -140,8 +156,8 @@ int VisibleParts(const VXGfxVertexList* mesh, const VXGfxTexture* tex, const dou
     const double y1 = b[4] - h * r[1] / texH, y0 = b[4] - h * r[3] / texH;
     Box box;
     if (!WindowBox(m, x0, y0, x1, y1, b[2], &box)) return 0;
-    // Two pixels of margin: a pixel outside samples a texel outside the region.
-    PixelRect part = Pixels(box, 2.0);
+    // A pixel of margin: a pixel outside samples a texel outside the region.
+    VXGfxPixelRect part = Pixels(box, 1.0);
     if (Area(part) == 0) continue;
     parts[count++] = part;
     area += Area(part);
@@ -150,7 +166,7 @@ int VisibleParts(const VXGfxVertexList* mesh, const VXGfxTexture* tex, const dou
   for (int i = 0; i < count; ++i)
     for (int j = i + 1; j < count; ++j) {
       if (!Overlap(parts[i], parts[j])) continue;
-      PixelRect all = parts[0];
+      VXGfxPixelRect all = parts[0];
       for (int k = 1; k < count; ++k) all = Union(all, parts[k]);
       parts[0] = all;
       count = 1;
@@ -158,7 +174,7 @@ int VisibleParts(const VXGfxVertexList* mesh, const VXGfxTexture* tex, const dou
     }
   const long full = Area(Pixels(whole, 0.0));
   if (count == 0) return -1;  // nothing of the picture reaches the window
-  if (area * 4 > full * 3 || full - area < 1024) return 0;
+  if (area * 4 > full * 3 || full - area < kClipGain) return 0;
   return count;
 }
 
@@ -195,7 +211,7 @@ void DrawFast(const VXGfxVertexList* mesh, GLenum primitive) {
   const float* offset = VXGfxUniformGet(mode, VX_U_OFFSET);
   const bool blending = gVXBlendModeCurr != VX_BLEND_NONE;
   const VXGfxTexture* tex = gVXCurrentTexture;
-  if (tex && (gVXBoundTexture == 0 || *tex->pName != gVXBoundTexture)) tex = nullptr;
+  if (tex && (VXGfxTextureWanted() == 0 || *tex->pName != VXGfxTextureWanted())) tex = nullptr;
   const bool noted = tex && tex->notes.known;
   // A blended draw whose alpha is zero everywhere leaves every pixel as it was.
   if ((blending && (alphaScale == 0.0f || (noted && tex->notes.regions == 0))) || Collapsed(mesh)) {
@@ -212,35 +228,45 @@ void DrawFast(const VXGfxVertexList* mesh, GLenum primitive) {
     ++gVXGfxCounters.drawsSkipped;
     return;
   }
+  VXGfxPending& e = *VXGfxQueueSlot();
   const bool neutral = Neutral(blend, offset);
-  VXGfxProgramUse(neutral ? VX_PROGRAM_PLAIN : VX_PROGRAM_TEXTURE);
   // Fully opaque texels at alpha 1: blending would give back the source.
   const bool opaque = gVXBlendModeCurr == VX_BLEND_ALPHA && noted && tex->notes.opaque && alphaScale == 1.0f;
-  VXGfxApplyBlend(opaque ? VX_BLEND_NONE : gVXBlendModeCurr, false);
-  if (opaque) ++gVXGfxCounters.drawsOpaque;
-
-  PixelRect parts[4];
-  int count = 0;
+  e.parts = 0;
   if (blending && noted && placed && neutral && !tex->notes.linear && mesh->shape == VX_SHAPE_PICTURE_QUAD)
-    count = VisibleParts(mesh, tex, m, whole, parts);
-  if (count < 0) {
+    e.parts = VisibleParts(mesh, tex, m, whole, e.part);
+  if (e.parts < 0) {
     ++gVXGfxCounters.drawsSkipped;
     return;
   }
   if (gVXGfxQuadWatcher && placed && mesh->shape == VX_SHAPE_PICTURE_QUAD && tex) Tell(mesh, tex, m);
-  if (count == 0) {
-    if (placed) gVXGfxCounters.pixelsCovered += Area(Pixels(whole, 0.0));
-    Submit(mesh, primitive);
-    return;
+  e.mesh = mesh;
+  e.primitive = primitive;
+  e.program = neutral ? VX_PROGRAM_PLAIN : VX_PROGRAM_TEXTURE;
+  e.texture = VXGfxTextureWanted();
+  e.blend = opaque ? VX_BLEND_NONE : gVXBlendModeCurr;
+  memcpy(e.world, VXGfxUniformGet(mode, VX_U_WORLD), sizeof(e.world));
+  memcpy(e.tint, VXGfxUniformGet(mode, VX_U_TINT), sizeof(e.tint));
+  memcpy(e.transparency, VXGfxUniformGet(mode, VX_U_TRANSPARENCY), sizeof(e.transparency));
+  memcpy(e.blendColor, blend, sizeof(e.blendColor));
+  memcpy(e.offset, offset, sizeof(e.offset));
+  e.placed = placed;
+  e.covers = false;
+  // Local area times the mapping's stretch, in window pixels.
+  e.area = std::fabs(m[0] * m[5] - m[1] * m[4]) * sViewport[2] * sViewport[3] / 4.0 *
+           (static_cast<double>(mesh->bounds[3]) - mesh->bounds[0]) *
+           (static_cast<double>(mesh->bounds[4]) - mesh->bounds[1]);
+  if (placed) {
+    // One pixel of margin for the distance between these doubles and the GPU's floats.
+    e.box = Pixels(whole, 1.0);
+    // Blending off and a rectangle square to the window: every pixel whose
+    // centre lies inside is written, whatever was there.
+    const bool square = m[1] == 0.0 && m[4] == 0.0;
+    e.covers = e.blend == VX_BLEND_NONE && mesh->shape == VX_SHAPE_PICTURE_QUAD && square;
+    if (e.covers) e.inner = Inside(whole);
+    e.covers = e.covers && Area(e.inner) > 0;
   }
-  glEnable(GL_SCISSOR_TEST);
-  for (int i = 0; i < count; ++i) {
-    glScissor(parts[i].x, parts[i].y, parts[i].w, parts[i].h);
-    gVXGfxCounters.pixelsCovered += Area(parts[i]);
-    Submit(mesh, primitive);
-  }
-  glDisable(GL_SCISSOR_TEST);
-  ++gVXGfxCounters.drawsClipped;
+  VXGfxQueueAdd();
 }
 
 }  // namespace
@@ -248,6 +274,7 @@ void DrawFast(const VXGfxVertexList* mesh, GLenum primitive) {
 void (*gVXGfxQuadWatcher)(const VXGfxQuadNote*) = nullptr;
 
 void VXGfxSetViewport(int x, int y, int w, int h) {
+  VXGfxFlush();
   sViewport[0] = x;
   sViewport[1] = y;
   sViewport[2] = w;
@@ -255,8 +282,13 @@ void VXGfxSetViewport(int x, int y, int w, int h) {
   if (gVXGfxLive) glViewport(x, y, w, h);
 }
 
+void VXGfxGetViewport(int* pOut) {
+  memcpy(pOut, sViewport, sizeof(sViewport));
+}
+
 void VXGfxApplyBlend(int mode, bool force) {
   if (mode == sGLBlend && !force) return;
+  if (mode != sGLBlend) ++gVXGfxCounters.blendChanges;
   sGLBlend = mode;
   if (mode == VX_BLEND_NONE) {
     glDisable(GL_BLEND);
@@ -272,13 +304,16 @@ void VXGfxDrawMesh(const VXGfxVertexList* mesh, GLenum primitive) {
     DrawFast(mesh, primitive);
     return;
   }
+  VXGfxFlush();
+  VXGfxTextureBindWanted();
   VXGfxProgramUse(gVXCurrentProgram == VX_RENDER_COLOR ? VX_PROGRAM_COLOR : VX_PROGRAM_TEXTURE);
   VXGfxApplyBlend(gVXBlendModeCurr, false);
-  Submit(mesh, primitive);
+  VXGfxSubmit(mesh, primitive);
 }
 
 void VXGfxRestoreState(void) {
   if (!gVXGfxLive) return;
+  VXGfxFlush();
   VXGfxProgramRestore();
   VXGfxApplyBlend(gVXBlendModeCurr, true);
   glDisable(GL_SCISSOR_TEST);

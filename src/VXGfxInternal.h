@@ -38,6 +38,8 @@ struct VXGfxCounters {
   long drawsClipped;    // drawn through a scissor around the picture's visible part
   long uniformUploads;  // glUniform calls
   long programBinds;    // glUseProgram calls
+  long textureBinds;    // glBindTexture calls for draws
+  long blendChanges;    // blending switched on, off or to another function
   long pixelsCovered;   // window pixels under the drawn rectangles (an estimate)
 };
 extern VXGfxCounters gVXGfxCounters;
@@ -66,10 +68,25 @@ enum VXGfxUniformId {
   VX_U_SAMPLER,
   VX_U_COUNT
 };
-// Programs by role: the two of the render modes and the plain texture program.
-enum VXGfxProgramId { VX_PROGRAM_NONE, VX_PROGRAM_COLOR, VX_PROGRAM_TEXTURE, VX_PROGRAM_PLAIN, VX_PROGRAM_COUNT };
-// Fixed attribute locations in every program.
-enum { VX_ATTRIB_POSITION = 0, VX_ATTRIB_OTHER = 1 };
+// Programs by role: the two of the render modes, the plain texture program,
+// and the plain one that takes each sprite's world matrix and colour from its
+// vertices, so that many sprites go in one draw.
+enum VXGfxProgramId {
+  VX_PROGRAM_NONE,
+  VX_PROGRAM_COLOR,
+  VX_PROGRAM_TEXTURE,
+  VX_PROGRAM_PLAIN,
+  VX_PROGRAM_BATCH,
+  VX_PROGRAM_COUNT
+};
+// Fixed attribute locations in every program (the world matrix takes four).
+enum {
+  VX_ATTRIB_POSITION = 0,
+  VX_ATTRIB_OTHER = 1,
+  VX_ATTRIB_WORLD = 2,
+  VX_ATTRIB_TINT = 6,
+  VX_ATTRIB_TRANSPARENCY = 7
+};
 
 // Compiles and links one program; a shader that does not compile is left
 // out and its info log printed on one line, as is a failed link's.
@@ -81,6 +98,11 @@ void VXGfxShaderForget(void);  // the context went away with every program in it
 void VXGfxProgramUse(int program);
 int VXGfxProgramBound(void);
 void VXGfxProgramRestore(void);  // binds the bound program again (other code may have used GL)
+// For held-back draws: binds a program as it is, sends it a draw's own value
+// of a uniform, and afterwards brings it back to its render mode's values.
+void VXGfxProgramBind(int program);
+void VXGfxProgramSend(int id, const float* values);
+void VXGfxProgramSync(void);
 // Sets a uniform of the current render mode; the bound program gets it when it changed.
 void VXGfxUniformSet(int id, const float* values);
 // A uniform's value for a render mode (zeros until set).
@@ -100,6 +122,11 @@ void VXGfxBuildView(float sx, float sy, float* rowMajorOut);
 enum { VX_SHAPE_UNKNOWN = 0, VX_SHAPE_BOUNDED = 1, VX_SHAPE_PICTURE_QUAD = 2 };
 // The window rectangle GL draws into (set with the projection).
 void VXGfxSetViewport(int x, int y, int w, int h);
+void VXGfxGetViewport(int* pOut);  // x, y, w, h
+// Sends the texture draws held back so far (VXGfxQueue.cpp). Whatever draws
+// into the frame on its own (text) calls it first.
+void VXGfxFlush(void);
+void VXGfxQueueDrop(void);  // the context went away
 // Draws a mesh with the current program and render state.
 void VXGfxDrawMesh(const VXGfxVertexList* pMesh, GLenum primitive);
 // Brings the GL state back to what the renderer's records say after code that
@@ -111,6 +138,9 @@ void VXGfxApplyBlend(int mode, bool force);
 // ---- Textures (VXGfxTexture.cpp) ----
 // The texture VXGfxTextureSet bound last, null when none (or it was unloaded).
 extern VXGfxTexture* gVXCurrentTexture;
+// Its GL name (0 when none), and binding it when a draw needs it.
+GLuint VXGfxTextureWanted(void);
+void VXGfxTextureBindWanted(void);
 
 // Called by the system module: headless start-up, and the window going away.
 void VXGfxInitHeadless(int width, int height);

@@ -2,6 +2,7 @@
 // vertex buffers, the immediate line, and the staging-only primitives.
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -121,6 +122,15 @@ VXGfxVertexList* VXGfxMeshEnd(void) {
   const uint32_t count = sStagedCount;
   mesh->vertexCount = count;
   NoteShape(mesh);
+  // Small meshes are drawn together with others, from these.
+  if (count <= 6) {
+    mesh->kept = count;
+    for (uint32_t i = 0; i < count; ++i) {
+      const StagedVertex& s = sStaging[i];
+      const float v[5] = {s.x, s.y, s.z, s.u, s.v};
+      memcpy(mesh->vertices[i], v, sizeof(v));
+    }
+  }
   if (gVXGfxLive) {
     std::vector<float> positions(count * 3), colors(count * 4), coords(count * 2);
     for (uint32_t i = 0; i < count; ++i) {
@@ -162,6 +172,7 @@ void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode) {
 
 void VXGfxMeshFree(VXGfxVertexList* pMesh) {
   if (!pMesh) return;
+  VXGfxFlush();
   if (pMesh->pBuffers) {
     if (gVXGfxLive) glDeleteBuffers(3, pMesh->pBuffers);
     delete[] pMesh->pBuffers;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "VXGfxInternal.h"
+#include "VXGfxQueue.h"
 #include "VXGraphics.h"
 
 GLuint gVXShaderProgram[3] = {0, 0, 0};
@@ -57,6 +58,43 @@ const char* const kPlainFragment =
     "  gl_FragColor.y = gl_FragColor.y * uTintColor.y;\n"
     "  gl_FragColor.z = gl_FragColor.z * uTintColor.z;\n"
     "  gl_FragColor.w *= (uTransparencyValue * uTintColor.w);\n"
+    "}\n";
+
+// The plain program with the world matrix, tint and transparency read from
+// each vertex instead of uniforms: the same arithmetic in the same order (the
+// alpha factor, transparency times tint alpha, is one product per vertex
+// instead of per pixel: the same product).
+const char* const kBatchVertex =
+    "uniform mat4 uPMatrix;\n"
+    "uniform mat4 uVMatrix;\n"
+    "attribute vec4 aPosition;\n"
+    "attribute vec2 aTextureCoordinate;\n"
+    "attribute vec4 aWorld0;\n"
+    "attribute vec4 aWorld1;\n"
+    "attribute vec4 aWorld2;\n"
+    "attribute vec4 aWorld3;\n"
+    "attribute vec4 aTint;\n"
+    "attribute float aTransparency;\n"
+    "varying vec2 vTextureCoordinate;\n"
+    "varying vec4 vTint;\n"
+    "void main()\n"
+    "{\n"
+    "  mat4 uWorldMatrix = mat4(aWorld0, aWorld1, aWorld2, aWorld3);\n"
+    "  vTextureCoordinate = aTextureCoordinate;\n"
+    "  vTint = vec4(aTint.xyz, aTransparency * aTint.w);\n"
+    "  gl_Position = uPMatrix * uVMatrix * uWorldMatrix * aPosition;\n"
+    "}\n";
+const char* const kBatchFragment =
+    "uniform sampler2D uTexture;\n"
+    "varying vec2 vTextureCoordinate;\n"
+    "varying vec4 vTint;\n"
+    "void main()\n"
+    "{\n"
+    "  gl_FragColor = texture2D(uTexture, vTextureCoordinate);\n"
+    "  gl_FragColor.x = gl_FragColor.x * vTint.x;\n"
+    "  gl_FragColor.y = gl_FragColor.y * vTint.y;\n"
+    "  gl_FragColor.z = gl_FragColor.z * vTint.z;\n"
+    "  gl_FragColor.w *= vTint.w;\n"
     "}\n";
 
 struct Uniform {
@@ -170,6 +208,10 @@ GLuint VXGfxBuildProgram(const char* vertexSource, const char* fragmentSource) {
   glBindAttribLocation(program, VX_ATTRIB_POSITION, "aPosition");
   glBindAttribLocation(program, VX_ATTRIB_OTHER, "aColor");
   glBindAttribLocation(program, VX_ATTRIB_OTHER, "aTextureCoordinate");
+  const char* const world[4] = {"aWorld0", "aWorld1", "aWorld2", "aWorld3"};
+  for (int c = 0; c < 4; ++c) glBindAttribLocation(program, VX_ATTRIB_WORLD + c, world[c]);
+  glBindAttribLocation(program, VX_ATTRIB_TINT, "aTint");
+  glBindAttribLocation(program, VX_ATTRIB_TRANSPARENCY, "aTransparency");
   glLinkProgram(program);
   GLint linked = GL_FALSE;
   glGetProgramiv(program, GL_LINK_STATUS, &linked);
@@ -183,6 +225,7 @@ void VXGfxShaderBuild(void) {
       {kColorVertex, kColorFragment},
       {kTextureVertex, kTextureFragment},
       {kTextureVertex, kPlainFragment},
+      {kBatchVertex, kBatchFragment},
   };
   memset(sValues, 0, sizeof(sValues));
   for (int id = VX_PROGRAM_COLOR; id < VX_PROGRAM_COUNT; ++id) {
@@ -220,15 +263,33 @@ void VXGfxShaderForget(void) {
   sBound = VX_PROGRAM_NONE;
 }
 
-void VXGfxProgramUse(int program) {
+void VXGfxProgramBind(int program) {
   if (program == sBound) return;
   sBound = program;
   const Program& p = sPrograms[program];
   glUseProgram(p.name);
   ++gVXGfxCounters.programBinds;
-  if (program == VX_PROGRAM_NONE) return;
-  gVXShaderProgram[p.mode] = p.name;
+  if (program != VX_PROGRAM_NONE) gVXShaderProgram[p.mode] = p.name;
+}
+
+void VXGfxProgramUse(int program) {
+  VXGfxProgramBind(program);
+  VXGfxProgramSync();
+}
+
+void VXGfxProgramSync(void) {
+  if (sBound == VX_PROGRAM_NONE) return;
   for (int id = 0; id < VX_U_COUNT; ++id) Push(id, false);
+}
+
+void VXGfxProgramSend(int id, const float* values) {
+  Program& p = sPrograms[sBound];
+  if (sBound == VX_PROGRAM_NONE || p.location[id] < 0) return;
+  const size_t bytes = sizeof(float) * static_cast<size_t>(kUniforms[id].size);
+  if (p.known[id] && memcmp(p.sent[id], values, bytes) == 0) return;
+  Send(p, id, values);
+  memcpy(p.sent[id], values, bytes);
+  p.known[id] = true;
 }
 
 int VXGfxProgramBound(void) {
@@ -242,8 +303,13 @@ void VXGfxProgramRestore(void) {
 void VXGfxUniformSet(int id, const float* values) {
   const int mode = gVXCurrentProgram;
   if (mode == 0 || id < 0 || id >= VX_U_COUNT) return;
-  memcpy(sValues[mode][id], values, sizeof(float) * static_cast<size_t>(kUniforms[id].size));
-  if (gVXGfxLive && sBound != VX_PROGRAM_NONE && sPrograms[sBound].mode == mode) Push(id, VXGfxReferencePath());
+  const size_t bytes = sizeof(float) * static_cast<size_t>(kUniforms[id].size);
+  // Held-back draws all see the projection and view of the moment they are sent.
+  if ((id == VX_U_PROJECTION || id == VX_U_VIEW) && memcmp(sValues[mode][id], values, bytes) != 0) VXGfxFlush();
+  memcpy(sValues[mode][id], values, bytes);
+  // While draws wait, the program gets its values when they are sent.
+  if (gVXGfxLive && sBound != VX_PROGRAM_NONE && sPrograms[sBound].mode == mode && !VXGfxQueueBusy())
+    Push(id, VXGfxReferencePath());
 }
 
 const float* VXGfxUniformGet(int mode, int id) {

@@ -9,10 +9,14 @@
 
 #include "VXGfxInternal.h"
 #include "VXGfxPicture.h"
+#include "VXGfxQueue.h"
 #include "VXGraphics.h"
 
 static const size_t kNameLimit = 255;
 VXGfxTexture* gVXCurrentTexture = nullptr;
+// What the game bound last; GL gets it when a draw needs it (held-back draws
+// bind their own).
+static GLuint sWanted = 0;
 
 static VXGfxTexture* NewHandle() {
   VXGfxTexture* tex = new (std::nothrow) VXGfxTexture{};
@@ -27,6 +31,7 @@ static VXGfxTexture* NewHandle() {
 
 static void Upload(VXGfxTexture* tex, const void* pixels, GLenum format, int alignment, int rowLength) {
   if (!gVXGfxLive) return;
+  VXGfxFlush();
   glGenTextures(1, tex->pName);
   glBindTexture(GL_TEXTURE_2D, *tex->pName);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -38,7 +43,7 @@ static void Upload(VXGfxTexture* tex, const void* pixels, GLenum format, int ali
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   glBindTexture(GL_TEXTURE_2D, 0);
-  gVXBoundTexture = 0;
+  gVXBoundTexture = sWanted = 0;
   gVXCurrentTexture = nullptr;
 }
 
@@ -91,10 +96,12 @@ VXGfxTexture* VXGfxTextureLoadFromMemory(const unsigned char* pPixels, int width
 
 void VXGfxTextureUnload(VXGfxTexture* pTex) {
   if (!pTex) return;
+  VXGfxFlush();
   if (gVXCurrentTexture == pTex) gVXCurrentTexture = nullptr;
   if (pTex->pName) {
     if (gVXGfxLive && *pTex->pName) {
       if (gVXBoundTexture == *pTex->pName) gVXBoundTexture = 0;
+      if (sWanted == *pTex->pName) sWanted = 0;
       glDeleteTextures(1, pTex->pName);
     }
     delete pTex->pName;
@@ -116,17 +123,25 @@ static void Bind(GLuint name) {
   if (name == gVXBoundTexture && !VXGfxReferencePath()) return;
   glBindTexture(GL_TEXTURE_2D, name);
   gVXBoundTexture = name;
+  ++gVXGfxCounters.textureBinds;
+}
+
+GLuint VXGfxTextureWanted(void) {
+  return sWanted;
+}
+
+void VXGfxTextureBindWanted(void) {
+  Bind(sWanted);
 }
 
 void VXGfxTextureSet(VXGfxTexture* pTex, float offsetU, float offsetV) {
   if (!gVXGfxLive) return;
-  if (!pTex || !pTex->pName) {
-    Bind(0);
-    gVXCurrentTexture = nullptr;
-    return;
-  }
-  Bind(*pTex->pName);
-  gVXCurrentTexture = pTex;
+  const bool none = !pTex || !pTex->pName;
+  sWanted = none ? 0 : *pTex->pName;
+  gVXCurrentTexture = none ? nullptr : pTex;
+  // While draws wait, GL gets the texture when the next one needs it.
+  if (!VXGfxQueueBusy() || VXGfxReferencePath()) Bind(sWanted);
+  if (none) return;
   const float unit = 0.0f;  // unit 0 is the only one ever active
   VXGfxUniformSet(VX_U_SAMPLER, &unit);
   VX_CHECK_GL("VXGfxTextureSet");
@@ -141,6 +156,7 @@ void VXGfxSetTextureMode(int mode) {
     return;
   }
   if (!gVXGfxLive) return;
+  VXGfxFlush();
   GLint filter = mode == VX_TEXTURE_NEAREST ? GL_NEAREST : GL_LINEAR;
   // Linear filtering reaches neighbouring texels, across the edges too.
   if (gVXCurrentTexture && *gVXCurrentTexture->pName == gVXBoundTexture)

@@ -225,6 +225,7 @@ void VXGfxLoseContext(void) {
   // Deleting the context frees every GL object in it; the names are now stale.
   VXGfxTextShutdown();
   gVXGfxLive = false;
+  VXGfxQueueDrop();
   VXGfxShaderForget();
   gVXBoundTexture = 0;
   if (sContext) {
@@ -243,6 +244,7 @@ void VXGfxExit(void) {
 
 void VXGfxStart(void) {
   if (!gVXGfxLive) return;
+  VXGfxFlush();
   // Nothing reads the depth and stencil buffers; the reference path clears them as always.
   glClear(sReference ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT);
   VXGfxSetViewport(0, 0, gVXWindowWidth, gVXWindowHeight);
@@ -275,6 +277,7 @@ void VXGfxSetBackgroundColor(float r, float g, float b) {
 }
 
 void VXGfxSetRenderMode(int mode) {
+  if (mode != gVXCurrentProgram) VXGfxFlush();
   if (mode == VX_RENDER_NONE) {
     if (gVXCurrentProgram != 0) {
       if (gVXGfxLive) VXGfxProgramUse(VX_PROGRAM_NONE);
@@ -370,6 +373,7 @@ void VXGfxGetCamPosition(float* pX, float* pY) {
 // ---- Frame capture ----
 int VXGfxReadPixels(unsigned char* pOut, int width, int height) {
   if (!gVXGfxLive || !pOut || width <= 0 || height <= 0) return 0;
+  VXGfxFlush();
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadBuffer(GL_BACK);
   glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pOut);

@@ -30,9 +30,12 @@ extern float gVXWinMinX, gVXWinMaxX, gVXWinMinY, gVXWinMaxY;  // visible world r
 struct VXGfxVertexList {
   uint32_t* pBuffers;  // three buffer names
   uint32_t vertexCount;
-  // The renderer's notes from building it: its shape and bounds.
+  // The renderer's notes from building it: its shape and bounds, and the
+  // vertices themselves when there are six or fewer (x, y, z, u, v each).
   int shape;
   float bounds[6];  // min x, y, z, then max x, y, z
+  uint32_t kept;
+  float vertices[6][5];
 };
 
 // The renderer's notes on a picture, from its pixels.

@@ -66,8 +66,15 @@ int sWidth = 960, sHeight = 720;
 std::map<std::string, Picture> sPictures;
 GLuint sAtlas = 0, sProgram = 0, sBuffer = 0;
 int sAtlasW = 4096, sAtlasH = 0;
+// The frame being built, and every frame of the scene, drawn in turn.
 std::vector<Vertex> sVertices;
 std::vector<Run> sRuns;
+struct Frame {
+  std::vector<Vertex> vertices;
+  std::vector<Run> runs;
+};
+std::vector<Frame> sFrames;
+size_t sNext = 0;
 const Picture* sGlyph = nullptr;
 
 const char* const kVertex =
@@ -304,38 +311,46 @@ void BuildFrame(const std::vector<Quad>& quads, const std::vector<Rect>& glyphs)
   AddToRuns(true, static_cast<int>(sVertices.size() - before));
 }
 
+// The quads and glyphs of one frame as listed in a scene file.
+struct Listed {
+  std::vector<std::pair<std::string, Quad>> quads;
+  std::vector<int> blends;
+  std::vector<Rect> glyphs;
+};
+
 bool LoadScene(const std::string& file) {
   std::ifstream in(file);
   if (!in) return false;
-  struct Line {
-    std::string path;
-    Quad quad;
-    int blend;
-  };
-  std::vector<Line> lines;
-  std::vector<Rect> glyphs;
+  std::vector<Listed> listed;
   std::string word;
   int w = sWidth, h = sHeight;
   while (in >> word) {
     if (word == "size") {
       in >> w >> h;
-    } else if (word == "quad") {
-      Line l = {};
-      in >> l.path;
-      for (auto& c : l.quad.corners) in >> c[0] >> c[1];
-      for (float& c : l.quad.color) in >> c;
-      in >> l.blend;
-      lines.push_back(l);
-    } else if (word == "text") {
+    } else if (word == "frame") {
+      listed.emplace_back();
+    } else if (word == "quad" && !listed.empty()) {
+      std::string path;
+      Quad q = {};
+      int blend = 0;
+      in >> path;
+      for (auto& c : q.corners) in >> c[0] >> c[1];
+      for (float& c : q.color) in >> c;
+      in >> blend;
+      listed.back().quads.emplace_back(path, q);
+      listed.back().blends.push_back(blend);
+    } else if (word == "text" && !listed.empty()) {
       double x, y, height;
       int count;
       in >> x >> y >> height >> count;
       // Glyph boxes of a bold fixed-width face: 0.6 of the height wide, 0.75 of it tall.
       for (int i = 0; i < count; ++i)
-        glyphs.push_back({x + i * 0.6 * height, y, x + i * 0.6 * height + 0.5 * height, y + 0.75 * height});
+        listed.back().glyphs.push_back(
+            {x + i * 0.6 * height, y, x + i * 0.6 * height + 0.5 * height, y + 0.75 * height});
     }
   }
-  for (Line& l : lines) l.quad.picture = LoadPicture(l.path);
+  for (Listed& f : listed)
+    for (auto& q : f.quads) q.second.picture = LoadPicture(q.first);
   // A glyph stands in as a block of half-covered texels.
   if (!sGlyph) {
     Picture& g = sPictures["(glyph)"];
@@ -348,26 +363,33 @@ bool LoadScene(const std::string& file) {
     sGlyph = &g;
   }
   BuildAtlas();
-  std::vector<Quad> quads;
-  for (Line& l : lines) {
-    if (!l.quad.picture->pixels) continue;
-    // Blending changes nothing for an opaque picture at full alpha.
-    l.quad.opaque = l.blend == 0 || (l.blend == 1 && l.quad.picture->opaque && l.quad.color[3] >= 1.0f);
-    quads.push_back(l.quad);
+  sFrames.clear();
+  for (const Listed& f : listed) {
+    std::vector<Quad> quads;
+    for (size_t i = 0; i < f.quads.size(); ++i) {
+      Quad q = f.quads[i].second;
+      if (!q.picture->pixels) continue;
+      // Blending changes nothing for an opaque picture at full alpha.
+      q.opaque = f.blends[i] == 0 || (f.blends[i] == 1 && q.picture->opaque && q.color[3] >= 1.0f);
+      quads.push_back(q);
+    }
+    BuildFrame(quads, f.glyphs);
+    sFrames.push_back({sVertices, sRuns});
   }
+  sNext = 0;
   if (w != sWidth || h != sHeight) PlaceWindow(w, h);
-  BuildFrame(quads, glyphs);
-  return true;
+  return !sFrames.empty();
 }
 
 void DrawFrame() {
+  const Frame& f = sFrames[sNext++ % sFrames.size()];
   glViewport(0, 0, sWidth, sHeight);
   glClear(GL_COLOR_BUFFER_BIT);
   glUniform2f(glGetUniformLocation(sProgram, "uScreen"), static_cast<float>(sWidth), static_cast<float>(sHeight));
-  // A frame's quads change from one frame to the next: stream them.
-  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(sVertices.size() * sizeof(Vertex)), sVertices.data(),
+  // Stream the frame's quads, as a program whose quads move would.
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(f.vertices.size() * sizeof(Vertex)), f.vertices.data(),
                GL_STREAM_DRAW);
-  for (const Run& r : sRuns) {
+  for (const Run& r : f.runs) {
     if (r.blend) {
       glEnable(GL_BLEND);
     } else {
@@ -396,14 +418,19 @@ void Measure(int frames) {
   const double cpu = (CpuMs() - cpu0) / frames;
   SDL_HideWindow(sWindow);
   std::sort(times.begin(), times.end());
-  // Pixels under the triangles, in screens.
-  double area = 0;
-  for (size_t i = 0; i + 2 < sVertices.size(); i += 3) {
-    const Vertex &a = sVertices[i], &b = sVertices[i + 1], &c = sVertices[i + 2];
-    area += std::fabs((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2;
+  // What a frame holds on average: draw calls, quads, pixels under the triangles in screens.
+  double area = 0, runs = 0, quads = 0;
+  for (const Frame& f : sFrames) {
+    runs += f.runs.size();
+    quads += f.vertices.size() / 6.0;
+    for (size_t i = 0; i + 2 < f.vertices.size(); i += 3) {
+      const Vertex &a = f.vertices[i], &b = f.vertices[i + 1], &c = f.vertices[i + 2];
+      area += std::fabs((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2;
+    }
   }
-  std::printf("floor %.3f %.3f %zu %zu %.2f\n", times[times.size() / 2], cpu, sRuns.size(), sVertices.size() / 6,
-              area / (double(sWidth) * sHeight));
+  const double n = static_cast<double>(sFrames.size());
+  std::printf("floor %.3f %.3f %.0f %.0f %.2f\n", times[times.size() / 2], cpu, runs / n, quads / n,
+              area / n / (double(sWidth) * sHeight));
   std::fflush(stdout);
 }
 

@@ -19,6 +19,9 @@ pid_t sChild = -1;
 FILE* sToFloor = nullptr;
 FILE* sFromFloor = nullptr;
 std::vector<VXGfxQuadNote> sQuads;
+FILE* sScene = nullptr;
+char sScenePath[32];
+int sWidth = 0, sHeight = 0;
 
 void Watch(const VXGfxQuadNote* note) {
   sQuads.push_back(*note);
@@ -59,31 +62,41 @@ bool FloorStart() {
   return sToFloor && sFromFloor;
 }
 
-void FloorCaptureBegin() {
+void FloorCaptureBegin(int width, int height) {
+  std::snprintf(sScenePath, sizeof(sScenePath), "/tmp/orvane-floor-XXXXXX");
+  const int fd = mkstemp(sScenePath);
+  sScene = fd >= 0 ? fdopen(fd, "w") : nullptr;
+  if (!sScene) return;
+  sWidth = width;
+  sHeight = height;
+  std::fprintf(sScene, "size %d %d\n", width, height);
   sQuads.clear();
   sQuads.reserve(4096);
   gVXGfxQuadWatcher = Watch;
 }
 
-bool FloorCaptureEnd(int width, int height) {
-  gVXGfxQuadWatcher = nullptr;
-  char path[] = "/tmp/orvane-floor-XXXXXX";
-  const int fd = mkstemp(path);
-  if (fd < 0) return false;
-  FILE* f = fdopen(fd, "w");
-  std::fprintf(f, "size %d %d\n", width, height);
+void FloorCaptureFrame() {
+  if (!sScene) return;
+  std::fprintf(sScene, "frame\n");
   for (const VXGfxQuadNote& q : sQuads) {
-    std::fprintf(f, "quad %s", q.texture->name);
-    for (const auto& c : q.corners) std::fprintf(f, " %.4f %.4f", c[0], c[1]);
-    std::fprintf(f, " %.6f %.6f %.6f %.6f %d\n", q.color[0], q.color[1], q.color[2], q.color[3], q.blend);
+    std::fprintf(sScene, "quad %s", q.texture->name);
+    for (const auto& c : q.corners) std::fprintf(sScene, " %.4f %.4f", c[0], c[1]);
+    std::fprintf(sScene, " %.6f %.6f %.6f %.6f %d\n", q.color[0], q.color[1], q.color[2], q.color[3], q.blend);
   }
-  WriteTexts(f, width, height);
-  std::fclose(f);
-  std::fprintf(sToFloor, "scene %s\n", path);
+  WriteTexts(sScene, sWidth, sHeight);
+  sQuads.clear();
+}
+
+bool FloorCaptureEnd() {
+  gVXGfxQuadWatcher = nullptr;
+  if (!sScene) return false;
+  std::fclose(sScene);
+  sScene = nullptr;
+  std::fprintf(sToFloor, "scene %s\n", sScenePath);
   std::fflush(sToFloor);
   char reply[256] = {};
   const bool ok = std::fgets(reply, sizeof(reply), sFromFloor) && reply[0] == 'o';
-  unlink(path);
+  unlink(sScenePath);
   return ok;
 }
 

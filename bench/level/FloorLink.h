@@ -6,9 +6,11 @@
 
 // Starts the floor program; false when it could not be started.
 bool FloorStart();
-// Records the next frame the level draws and hands it to the floor as its scene.
-void FloorCaptureBegin();
-bool FloorCaptureEnd(int width, int height);
+// Records the frames the level draws next (FloorCaptureFrame after each)
+// and hands them to the floor as its scene, which it then draws in turn.
+void FloorCaptureBegin(int width, int height);
+void FloorCaptureFrame();
+bool FloorCaptureEnd();
 // The floor's median frame and CPU time per frame over a number of frames
 // (ms), and what it drew: draw calls, quads and screens of pixels.
 bool FloorRun(int frames, double* medianMs, double* cpuMs, std::string* work);

@@ -30,11 +30,14 @@
 namespace {
 
 int sFrames = 100, sTurns = 3;
+double sMainCpu = 0;  // of the last Play, ms per frame
 bool sReference = false;
+int sOnly = -1, sScene = 0;  // "scene=N": only the Nth scene (from 0)
 
-double CpuMs() {
+// CPU time of the whole process (the driver's threads too), or of this thread.
+double CpuMs(int who = RUSAGE_SELF) {
   rusage r;
-  getrusage(RUSAGE_SELF, &r);
+  getrusage(who, &r);
   return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1e3 + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e3;
 }
 
@@ -48,7 +51,7 @@ std::vector<Result> sResults;
 double Play(bool reference, FrameStats* update, FrameStats* draw, FrameStats* end, FrameStats* total) {
   BaseLevel* level = GameStateManager::GetInstance().currentLevel;
   VXGfxUseReferencePath(reference);
-  const double cpu0 = CpuMs();
+  const double cpu0 = CpuMs(), main0 = CpuMs(RUSAGE_THREAD);
   for (int i = 0; i < sFrames; ++i) {
     HeavySceneKeep();
     double t0 = BenchNow();
@@ -67,6 +70,7 @@ double Play(bool reference, FrameStats* update, FrameStats* draw, FrameStats* en
     total->Add(t4 - t0);
   }
   VXGfxUseReferencePath(false);
+  sMainCpu = (CpuMs(RUSAGE_THREAD) - main0) / sFrames;
   return (CpuMs() - cpu0) / sFrames;
 }
 
@@ -80,14 +84,15 @@ void PrintWork() {
   const VXGfxCounters& c = gVXGfxCounters;
   std::printf(
       "  one frame: %ld draw calls (%ld opaque, %ld clipped), %ld draws skipped, %ld uniform uploads, "
-      "%ld program binds, %.2f screens of pixels\n",
+      "%ld program binds, %ld texture binds, %ld blend changes, %.2f screens of pixels\n",
       c.draws - before.draws, c.drawsOpaque - before.drawsOpaque, c.drawsClipped - before.drawsClipped,
       c.drawsSkipped - before.drawsSkipped, c.uniformUploads - before.uniformUploads,
-      c.programBinds - before.programBinds,
+      c.programBinds - before.programBinds, c.textureBinds - before.textureBinds, c.blendChanges - before.blendChanges,
       double(c.pixelsCovered - before.pixelsCovered) / (960.0 * gVXScreenScaleX * 720.0 * gVXScreenScaleY));
 }
 
 void Measure(const char* scene) {
+  if (sOnly >= 0 && sOnly != sScene++) return;
   int w = static_cast<int>(960 * gVXScreenScaleX), h = static_cast<int>(720 * gVXScreenScaleY);
   // Four seconds of play first: smoke keeps gathering until its puffs start to die.
   {
@@ -105,13 +110,26 @@ void Measure(const char* scene) {
       end("frame end (swap)", sTurns * sFrames), total("whole frame", sTurns * sFrames),
       refTotal("reference path frame", sTurns * sFrames);
   FrameStats floor("floor frame", sTurns);
-  double cpu = 0, refCpu = 0, floorCpu = 0;
+  double cpu = 0, mainCpu = 0, refCpu = 0, floorCpu = 0;
   std::string floorWork;
-  FloorCaptureBegin();
+  // The floor draws the next frames the level draws, in a loop: a sweep's worth.
+  FloorCaptureBegin(w, h);
   PrintWork();
-  const bool haveFloor = FloorCaptureEnd(w, h);
+  FloorCaptureFrame();
+  {
+    FrameStats captured("captured", 24), capturedParts("captured");
+    const int frames = sFrames;
+    sFrames = 1;
+    for (int i = 0; i < 23; ++i) {
+      Play(false, &capturedParts, &capturedParts, &capturedParts, &captured);
+      FloorCaptureFrame();
+    }
+    sFrames = frames;
+  }
+  const bool haveFloor = FloorCaptureEnd();
   for (int turn = 0; turn < sTurns; ++turn) {
     cpu += Play(false, &update, &draw, &end, &total) / sTurns;
+    mainCpu += sMainCpu / sTurns;
     if (sReference) {
       FrameStats u("u"), d("d"), e("e");
       refCpu += Play(true, &u, &d, &e, &refTotal) / sTurns;
@@ -128,6 +146,7 @@ void Measure(const char* scene) {
   total.Print();
   if (sReference) refTotal.Print();
   floor.Print();
+  std::printf("  CPU per frame: %.2f ms, %.2f of them on the game's thread\n", cpu, mainCpu);
   std::printf("  the floor's frame: %s\n", floorWork.c_str());
   sResults.push_back({scene, total.Median() * 1e3, cpu, sReference ? refTotal.Median() * 1e3 : 0, refCpu,
                       floor.Median() * 1e3, floorCpu});
@@ -148,7 +167,10 @@ void PrintSummary() {
 int main(int argc, char** argv) {
   if (argc > 1) sFrames = std::max(1, std::atoi(argv[1]));
   if (argc > 2) sTurns = std::max(1, std::atoi(argv[2]));
-  for (int i = 3; i < argc; ++i) sReference = sReference || std::strcmp(argv[i], "reference") == 0;
+  for (int i = 3; i < argc; ++i) {
+    sReference = sReference || std::strcmp(argv[i], "reference") == 0;
+    if (std::strncmp(argv[i], "scene=", 6) == 0) sOnly = std::atoi(argv[i] + 6);
+  }
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   if (VXSysInit(nullptr, 1, 960, 720, 0, 60, nullptr) != 1) {
     std::printf("no window: run under a display (xvfb-run)\n");

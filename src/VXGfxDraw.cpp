@@ -151,6 +151,9 @@ int VisibleParts(const VXGfxVertexList* mesh, const VXGfxTexture* tex, const dou
   long area = 0;
   for (int i = 0; i < notes.regions; ++i) {
     const int* r = notes.region[i];
+    // Pixels on the quad's edges may sample just past them, which the
+    // repeat wrap brings back from the opposite edge of the picture.
+    if (r[0] == 0 || r[1] == 0 || r[2] == tex->width || r[3] == tex->height) return 0;
     // Texel columns map left to right on x, texel rows top down on y.
     const double x0 = b[0] + w * r[0] / texW, x1 = b[0] + w * r[2] / texW;
     const double y1 = b[4] - h * r[1] / texH, y0 = b[4] - h * r[3] / texH;

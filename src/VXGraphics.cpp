@@ -150,10 +150,11 @@ static void PinDriver() {}
 // A software GL driver takes and releases blocks of megabytes every frame
 // (scene bins, constant uploads). Left to itself the allocator hands each
 // one back to the kernel and faults it in again the next frame; keep them.
+// Not before the first frame is over: the game loads its pictures in it, and
+// their decoding wants big blocks that come and go.
 static void KeepDriverMemory() {
 #if defined(__GLIBC__)
-  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
 }
 
@@ -206,7 +207,6 @@ int VXGfxInit(int width, int height) {
   }  // some GLEW versions leave an error behind while probing
   gVXGfxLive = true;
   PinDriver();
-  KeepDriverMemory();
 
   ResetCamera(width, height);
   VXGfxShaderBuild();
@@ -262,6 +262,9 @@ void VXGfxEnd(void) {
   VX_CHECK_GL("VXGfxEnd");
   glFinish();
   VXSysSwapBuffers();
+  static bool kept = false;
+  if (!kept) KeepDriverMemory();
+  kept = true;
 }
 
 int VXGetWindowWidth(void) {

@@ -439,8 +439,7 @@ void Measure(int frames) {
 int main(int argc, char** argv) {
 #if defined(__GLIBC__)
   // The driver's per-frame blocks stay with the process, as in the game.
-  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
   if (!StartWindow()) {
     std::printf("no window: run under a display (xvfb-run)\n");

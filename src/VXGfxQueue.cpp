@@ -191,17 +191,13 @@ void Scissor(bool on) {
   }
 }
 
-void Send(const VXGfxPending& e) {
-  VXGfxProgramBind(e.program);
+// The program, texture and blending of a held-back draw.
+void Prepare(int program, const VXGfxPending& e) {
+  VXGfxProgramBind(program);
   // Projection and view are the mode's own: any change sent the queue first.
   VXGfxProgramSend(VX_U_PROJECTION, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_PROJECTION));
   VXGfxProgramSend(VX_U_VIEW, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_VIEW));
   VXGfxProgramSend(VX_U_SAMPLER, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_SAMPLER));
-  VXGfxProgramSend(VX_U_WORLD, e.world);
-  VXGfxProgramSend(VX_U_TINT, e.tint);
-  VXGfxProgramSend(VX_U_TRANSPARENCY, e.transparency);
-  VXGfxProgramSend(VX_U_BLEND, e.blendColor);
-  VXGfxProgramSend(VX_U_OFFSET, e.offset);
   if (gVXBoundTexture != e.texture) {
     glBindTexture(GL_TEXTURE_2D, e.texture);
     gVXBoundTexture = e.texture;
@@ -209,6 +205,15 @@ void Send(const VXGfxPending& e) {
   }
   VXGfxApplyBlend(e.blend, false);
   if (e.blend == VX_BLEND_NONE && gVXBlendModeCurr != VX_BLEND_NONE) ++gVXGfxCounters.drawsOpaque;
+}
+
+void Send(const VXGfxPending& e) {
+  Prepare(e.program, e);
+  VXGfxProgramSend(VX_U_WORLD, e.world);
+  VXGfxProgramSend(VX_U_TINT, e.tint);
+  VXGfxProgramSend(VX_U_TRANSPARENCY, e.transparency);
+  VXGfxProgramSend(VX_U_BLEND, e.blendColor);
+  VXGfxProgramSend(VX_U_OFFSET, e.offset);
   Scissor(e.parts > 0);
   if (e.parts == 0) {
     if (e.placed) gVXGfxCounters.pixelsCovered += static_cast<long>(e.area);
@@ -262,17 +267,7 @@ int Append(const VXGfxPending& e, int vertices, const VXGfxPixelRect* scissor) {
 }
 
 void DrawBatch(const VXGfxPending& first, int vertices, const VXGfxPixelRect* scissor) {
-  VXGfxProgramBind(VX_PROGRAM_BATCH);
-  VXGfxProgramSend(VX_U_PROJECTION, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_PROJECTION));
-  VXGfxProgramSend(VX_U_VIEW, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_VIEW));
-  VXGfxProgramSend(VX_U_SAMPLER, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_SAMPLER));
-  if (gVXBoundTexture != first.texture) {
-    glBindTexture(GL_TEXTURE_2D, first.texture);
-    gVXBoundTexture = first.texture;
-    ++gVXGfxCounters.textureBinds;
-  }
-  VXGfxApplyBlend(first.blend, false);
-  if (first.blend == VX_BLEND_NONE && gVXBlendModeCurr != VX_BLEND_NONE) ++gVXGfxCounters.drawsOpaque;
+  Prepare(VX_PROGRAM_BATCH, first);
   Scissor(scissor != nullptr);
   if (scissor) {
     glScissor(scissor->x, scissor->y, scissor->w, scissor->h);

@@ -130,19 +130,12 @@ void PrintLog(const char* what, const std::string& log) {
   fflush(stdout);
 }
 
-std::string ShaderLog(GLuint shader) {
+// The info log of a shader or a program, through the calls for its kind.
+std::string InfoLog(GLuint object, PFNGLGETSHADERIVPROC getLength, PFNGLGETSHADERINFOLOGPROC getLog) {
   GLint length = 0;
-  glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+  getLength(object, GL_INFO_LOG_LENGTH, &length);
   std::string log(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-  if (length > 0) glGetShaderInfoLog(shader, length, nullptr, &log[0]);
-  return log.c_str();
-}
-
-std::string ProgramLog(GLuint program) {
-  GLint length = 0;
-  glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-  std::string log(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-  if (length > 0) glGetProgramInfoLog(program, length, nullptr, &log[0]);
+  if (length > 0) getLog(object, length, nullptr, &log[0]);
   return log.c_str();
 }
 
@@ -157,7 +150,7 @@ void AttachIfCompiled(GLuint program, GLenum type, const char* source) {
     return;
   }
   PrintLog(type == GL_VERTEX_SHADER ? "Vertex shader did not compile" : "Fragment shader did not compile",
-           ShaderLog(shader));
+           InfoLog(shader, glGetShaderiv, glGetShaderInfoLog));
   glDeleteShader(shader);  // left out
 }
 
@@ -215,7 +208,7 @@ GLuint VXGfxBuildProgram(const char* vertexSource, const char* fragmentSource) {
   glLinkProgram(program);
   GLint linked = GL_FALSE;
   glGetProgramiv(program, GL_LINK_STATUS, &linked);
-  if (linked != GL_TRUE) PrintLog("Shader program did not link", ProgramLog(program));
+  if (linked != GL_TRUE) PrintLog("Shader program did not link", InfoLog(program, glGetProgramiv, glGetProgramInfoLog));
   return program;
 }
 

@@ -282,7 +282,9 @@ void VXGfxSetViewport(int x, int y, int w, int h) {
   sViewport[1] = y;
   sViewport[2] = w;
   sViewport[3] = h;
-  if (gVXGfxLive) glViewport(x, y, w, h);
+  if (!gVXGfxLive) return;
+  glViewport(x, y, w, h);
+  VXGfxQueueFit(w, h);
 }
 
 void VXGfxGetViewport(int* pOut) {

@@ -123,8 +123,7 @@ int Uncovered(const VXGfxPixelRect& box, VXGfxPixelRect* parts, int room) {
 void Occlude(int count) {
   VXGfxGetViewport(sView);
   const size_t size = static_cast<size_t>(sView[2]) * static_cast<size_t>(sView[3]);
-  if (size == 0) return;
-  if (sCovered.size() != size) sCovered.assign(size, 0);
+  if (size == 0 || sCovered.size() != size) return;  // sized by VXGfxQueueFit
   memset(sCovered.data(), 0, size);
   for (int i = count - 1; i >= 0; --i) {
     VXGfxPending& e = sQueue[i];
@@ -369,6 +368,12 @@ VXGfxPending* VXGfxQueueSlot(void) {
 void VXGfxQueueAdd(void) {
   sDropped[sCount] = false;
   ++sCount;
+}
+
+void VXGfxQueueFit(int width, int height) {
+  // Here, with the viewport, rather than while a frame draws.
+  const size_t size = static_cast<size_t>(width > 0 ? width : 0) * static_cast<size_t>(height > 0 ? height : 0);
+  if (sCovered.size() != size) sCovered.assign(size, 0);
 }
 
 bool VXGfxQueueBusy(void) {

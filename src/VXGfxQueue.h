@@ -32,6 +32,8 @@ struct VXGfxPending {
 // VXGfxQueueAdd makes it part of the queue.
 VXGfxPending* VXGfxQueueSlot(void);
 void VXGfxQueueAdd(void);
+// Makes room for the window's pixels when the viewport changes size.
+void VXGfxQueueFit(int width, int height);
 // True while draws wait.
 bool VXGfxQueueBusy(void);
 // Sends one draw as it is, through its scissor rectangles if any.

@@ -4,7 +4,8 @@
 // atlas; each frame streams one vertex buffer and draws it in as few calls as
 // the changes between opaque and blended runs allow; an opaque quad is cut
 // away where later opaque quads cover it, and a blended one is trimmed to the
-// part of its picture that shows. No depth or stencil buffer.
+// parts of its picture that show (cell by cell in a big one). No depth or
+// stencil buffer.
 //
 // It serves the level benchmark over stdin and stdout, one line each way:
 //   scene FILE   load a scene: "size W H", "quad PATH x0 y0 .. x3 y3 r g b a blend", "text X Y HEIGHT N"
@@ -20,6 +21,7 @@
 #endif
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -34,8 +36,9 @@
 namespace {
 
 struct Picture {
-  int x = 0, y = 0, w = 0, h = 0;          // place in the atlas
-  int cx0 = 0, cy0 = 0, cx1 = 0, cy1 = 0;  // bounds of the texels that are not clear
+  int x = 0, y = 0, w = 0, h = 0;  // place in the atlas
+  // Bounds of the texels that are not clear, cell by cell of a big picture.
+  std::vector<std::array<int, 4>> visible;
   bool opaque = false;
   SDL_Surface* pixels = nullptr;
 };
@@ -164,21 +167,22 @@ Picture* LoadPicture(const std::string& path) {
   if (!p.pixels) return &p;
   p.w = p.pixels->w;
   p.h = p.pixels->h;
-  p.cx0 = p.w;
-  p.cy0 = p.h;
   p.opaque = true;
-  for (int y = 0; y < p.h; ++y) {
-    const unsigned char* row = static_cast<unsigned char*>(p.pixels->pixels) + y * p.pixels->pitch;
-    for (int x = 0; x < p.w; ++x) {
-      const unsigned a = row[4 * x + 3];
-      p.opaque = p.opaque && a == 255;
-      if (a == 0) continue;
-      p.cx0 = std::min(p.cx0, x);
-      p.cy0 = std::min(p.cy0, y);
-      p.cx1 = std::max(p.cx1, x + 1);
-      p.cy1 = std::max(p.cy1, y + 1);
+  const int cell = std::max(p.w, p.h) >= 256 ? 64 : std::max(p.w, p.h);
+  for (int cy = 0; cy < p.h; cy += cell)
+    for (int cx = 0; cx < p.w; cx += cell) {
+      std::array<int, 4> box = {p.w, p.h, 0, 0};
+      for (int y = cy; y < std::min(p.h, cy + cell); ++y) {
+        const unsigned char* row = static_cast<unsigned char*>(p.pixels->pixels) + y * p.pixels->pitch;
+        for (int x = cx; x < std::min(p.w, cx + cell); ++x) {
+          const unsigned a = row[4 * x + 3];
+          p.opaque = p.opaque && a == 255;
+          if (a == 0) continue;
+          box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1), std::max(box[3], y + 1)};
+        }
+      }
+      if (box[2] > box[0]) p.visible.push_back(box);
     }
-  }
   return &p;
 }
 
@@ -298,8 +302,9 @@ void BuildFrame(const std::vector<Quad>& quads, const std::vector<Rect>& glyphs)
         Emit(q, (r.x0 - box.x0) / w, (box.y1 - r.y1) / h, (r.x1 - box.x0) / w, (box.y1 - r.y0) / h);
     } else if (q.opaque) {
       Emit(q, 0, 0, 1, 1);
-    } else if (p.cx1 > p.cx0) {
-      Emit(q, double(p.cx0) / p.w, double(p.cy0) / p.h, double(p.cx1) / p.w, double(p.cy1) / p.h);
+    } else {
+      for (const auto& b : p.visible)
+        Emit(q, double(b[0]) / p.w, double(b[1]) / p.h, double(b[2]) / p.w, double(b[3]) / p.h);
     }
     AddToRuns(!q.opaque, static_cast<int>(sVertices.size() - before));
   }
@@ -358,8 +363,7 @@ bool LoadScene(const std::string& file) {
     for (int i = 0; i < 12 * 18; ++i) static_cast<uint32_t*>(g.pixels->pixels)[i] = (i % 3) ? 0xFFFFFFFFu : 0u;
     g.w = 12;
     g.h = 18;
-    g.cx1 = 12;
-    g.cy1 = 18;
+    g.visible = {{0, 0, 12, 18}};
     sGlyph = &g;
   }
   BuildAtlas();

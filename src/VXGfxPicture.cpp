@@ -182,8 +182,9 @@ void Work() {
 void StartWorkers() {
   // The decoders set themselves up once, here rather than in two threads at once.
   IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
-  unsigned n = std::thread::hardware_concurrency();
-  n = std::max(1u, std::min(n, 4u));
+  // The main thread is busy too, uploading what the workers decoded.
+  const unsigned cores = std::thread::hardware_concurrency();
+  const unsigned n = std::max(1u, std::min(cores > 1 ? cores - 1 : 1u, 3u));
   for (unsigned i = 0; i < n; ++i) sWorkers.emplace_back(Work);
 }
 

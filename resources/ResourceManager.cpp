@@ -196,6 +196,10 @@ VXGfxVertexList* BuildQuad(float width, float height) {
   return VXGfxMeshEnd();
 }
 
+std::string Path(const TextureFile& t) {
+  return std::string("Resources/") + t.path;
+}
+
 VXGfxTexture* Find(std::map<int, VXGfxTexture*>& table, int id) {
   auto it = table.find(id);
   return it == table.end() ? nullptr : it->second;
@@ -210,15 +214,18 @@ ResourceManager* ResourceManager::GetInstance() {
 ResourceManager::ResourceManager() {
   std::map<int, VXGfxTexture*>* tables[] = {&backgrounds,     &titles,        &buttons,        &tileTextures,
                                             &monsterTextures, &towerTextures, &bulletTextures, &miscTextures};
+  // Decoded ahead on worker threads while each one in turn is uploaded here;
+  // the first that fails still stops the program, in this order.
+  for (const TextureFile& t : kTextures) VXGfxTexturePrefetch(Path(t).c_str());
   for (const TextureFile& t : kTextures) {
-    std::string path = std::string("Resources/") + t.path;
-    VXGfxTexture* pTex_ = VXGfxTextureLoad(path.c_str());
+    VXGfxTexture* pTex_ = VXGfxTextureLoad(Path(t).c_str());
     // The loader hands back a handle even for a file it could not decode.
     if (!pTex_ || !VXGfxTextureIsValid(pTex_)) {
       Fail("pTex_", __LINE__, std::string("Failed to create ") + t.message + "!!");
     }
     (*tables[t.category])[t.id] = pTex_;
   }
+  VXGfxTexturePrefetchEnd();
   for (const MeshShape& m : kMeshes) {
     VXGfxVertexList* mesh_ = BuildQuad(m.width, m.height);
     if (!mesh_) Fail("mesh_", __LINE__, std::string("Failed to create ") + m.message + " mesh!!");

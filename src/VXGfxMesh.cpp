@@ -2,6 +2,7 @@
 // vertex buffers, the immediate line, and the staging-only primitives.
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -41,6 +42,50 @@ float Channel(uint32_t c, int shift) {
   return static_cast<float>((c >> shift) & 0xFFu) / 255.0f;
 }
 
+// Whether every vertex sits on a corner of the bounds with the picture's
+// matching corner, and the triangles are the rectangle's two halves: the
+// quad that shows a whole picture upright, as the game builds them.
+bool IsPictureQuad(const float* b) {
+  if (sStagedCount != 6 || b[0] == b[3] || b[1] == b[4]) return false;
+  int corners[6];
+  for (uint32_t i = 0; i < 6; ++i) {
+    const StagedVertex& s = sStaging[i];
+    const bool left = s.x == b[0], right = s.x == b[3], bottom = s.y == b[1], top = s.y == b[4];
+    if (!(left || right) || !(bottom || top)) return false;
+    if (s.u != (right ? 1.0f : 0.0f) || s.v != (top ? 0.0f : 1.0f)) return false;
+    corners[i] = (right ? 1 : 0) | (top ? 2 : 0);
+  }
+  // Two triangles of three different corners each, together all four.
+  int seen[2] = {0, 0};
+  for (int t = 0; t < 2; ++t) {
+    for (int k = 0; k < 3; ++k) seen[t] |= 1 << corners[3 * t + k];
+    if (__builtin_popcount(static_cast<unsigned>(seen[t])) != 3) return false;
+  }
+  return (seen[0] | seen[1]) == 0xF;
+}
+
+void NoteShape(VXGfxVertexList* mesh) {
+  float* b = mesh->bounds;
+  if (sStagedCount == 0) return;
+  b[0] = b[3] = sStaging[0].x;
+  b[1] = b[4] = sStaging[0].y;
+  b[2] = b[5] = sStaging[0].z;
+  for (uint32_t i = 1; i < sStagedCount; ++i) {
+    const StagedVertex& s = sStaging[i];
+    b[0] = std::fmin(b[0], s.x);
+    b[1] = std::fmin(b[1], s.y);
+    b[2] = std::fmin(b[2], s.z);
+    b[3] = std::fmax(b[3], s.x);
+    b[4] = std::fmax(b[4], s.y);
+    b[5] = std::fmax(b[5], s.z);
+  }
+  // A vertex that is not a number leaves nothing to go by.
+  for (int i = 0; i < 6; ++i) {
+    if (!std::isfinite(b[i])) return;
+  }
+  mesh->shape = IsPictureQuad(b) ? VX_SHAPE_PICTURE_QUAD : VX_SHAPE_BOUNDED;
+}
+
 }  // namespace
 
 void VXGfxReset(void) {
@@ -76,6 +121,16 @@ VXGfxVertexList* VXGfxMeshEnd(void) {
   }
   const uint32_t count = sStagedCount;
   mesh->vertexCount = count;
+  NoteShape(mesh);
+  // Small meshes are drawn together with others, from these.
+  if (count <= 6) {
+    mesh->kept = count;
+    for (uint32_t i = 0; i < count; ++i) {
+      const StagedVertex& s = sStaging[i];
+      const float v[5] = {s.x, s.y, s.z, s.u, s.v};
+      memcpy(mesh->vertices[i], v, sizeof(v));
+    }
+  }
   if (gVXGfxLive) {
     std::vector<float> positions(count * 3), colors(count * 4), coords(count * 2);
     for (uint32_t i = 0; i < count; ++i) {
@@ -105,20 +160,6 @@ VXGfxVertexList* VXGfxMeshEnd(void) {
   return mesh;
 }
 
-// Feeds one attribute from a buffer; attributes the linker dropped are skipped.
-static GLint EnableAttribute(const char* name, GLuint buffer, GLint size) {
-  GLint loc = glGetAttribLocation(gVXShaderProgram[gVXCurrentProgram], name);
-  if (loc < 0) return loc;
-  glBindBuffer(GL_ARRAY_BUFFER, buffer);
-  glEnableVertexAttribArray(static_cast<GLuint>(loc));
-  glVertexAttribPointer(static_cast<GLuint>(loc), size, GL_FLOAT, GL_FALSE, 0, nullptr);
-  return loc;
-}
-
-static void DisableAttribute(GLint loc) {
-  if (loc >= 0) glDisableVertexAttribArray(static_cast<GLuint>(loc));
-}
-
 void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode) {
   static const GLenum kPrimitive[4] = {GL_POINTS, GL_LINES, GL_LINE_STRIP, GL_TRIANGLES};
   if (mode > VX_DRAW_TRIANGLES) {
@@ -126,18 +167,12 @@ void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode) {
     return;
   }
   if (!gVXGfxLive || gVXCurrentProgram == 0 || !pMesh || !pMesh->pBuffers) return;
-  const GLsizei count = static_cast<GLsizei>(pMesh->vertexCount);
-  GLint position = EnableAttribute("aPosition", pMesh->pBuffers[0], 3);
-  GLint other = gVXCurrentProgram == VX_RENDER_COLOR ? EnableAttribute("aColor", pMesh->pBuffers[1], 4)
-                                                     : EnableAttribute("aTextureCoordinate", pMesh->pBuffers[2], 2);
-  if (count > 0) glDrawArrays(kPrimitive[mode], 0, count);
-  DisableAttribute(other);
-  DisableAttribute(position);
-  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  VXGfxDrawMesh(pMesh, kPrimitive[mode]);
 }
 
 void VXGfxMeshFree(VXGfxVertexList* pMesh) {
   if (!pMesh) return;
+  VXGfxFlush();
   if (pMesh->pBuffers) {
     if (gVXGfxLive) glDeleteBuffers(3, pMesh->pBuffers);
     delete[] pMesh->pBuffers;
@@ -151,28 +186,19 @@ void VXGfxTriListInitialize(VXGfxVertexList* pMesh) {
 
 void VXGfxLine(float x0, float y0, float z0, float r0, float g0, float b0, float a0, float x1, float y1, float z1,
                float r1, float g1, float b1, float a1) {
-  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
+  // Only the colour program draws lines; under the texture program nothing shows.
+  if (!gVXGfxLive || gVXCurrentProgram != VX_RENDER_COLOR) return;
   const float positions[6] = {x0, y0, z0, x1, y1, z1};
   const float colors[8] = {r0, g0, b0, a0, r1, g1, b1, a1};
-  GLuint program = gVXShaderProgram[gVXCurrentProgram];
+  VXGfxApplyBlend(gVXBlendModeCurr, false);
   glBindBuffer(GL_ARRAY_BUFFER, 0);  // client memory
-  GLint position = glGetAttribLocation(program, "aPosition");
-  if (position >= 0) {
-    glEnableVertexAttribArray(static_cast<GLuint>(position));
-    glVertexAttribPointer(static_cast<GLuint>(position), 3, GL_FLOAT, GL_FALSE, 0, positions);
-  }
-  // Only the colour program draws lines; under the texture program nothing shows.
-  if (gVXCurrentProgram == VX_RENDER_COLOR) {
-    GLint color = glGetAttribLocation(program, "aColor");
-    if (color >= 0) {
-      glEnableVertexAttribArray(static_cast<GLuint>(color));
-      glVertexAttribPointer(static_cast<GLuint>(color), 4, GL_FLOAT, GL_FALSE, 0, colors);
-    }
-    glDrawArrays(GL_LINES, 0, 2);
-    DisableAttribute(color);
-  }
-  DisableAttribute(position);
-  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  glEnableVertexAttribArray(VX_ATTRIB_POSITION);
+  glVertexAttribPointer(VX_ATTRIB_POSITION, 3, GL_FLOAT, GL_FALSE, 0, positions);
+  glEnableVertexAttribArray(VX_ATTRIB_OTHER);
+  glVertexAttribPointer(VX_ATTRIB_OTHER, 4, GL_FLOAT, GL_FALSE, 0, colors);
+  glDrawArrays(GL_LINES, 0, 2);
+  glDisableVertexAttribArray(VX_ATTRIB_OTHER);
+  glDisableVertexAttribArray(VX_ATTRIB_POSITION);
 }
 
 void VXGfxAxis(float size) {

@@ -1,7 +1,6 @@
-// Vexor Engine: textures decoded by SDL_image (PNG, JPEG) and uploaded as
-// RGBA, top row first, nearest filtering; binding with a scrolling offset.
+// Vexor Engine: textures from image files (PNG, JPEG) or memory, top row
+// first, nearest filtering; binding with a scrolling offset.
 #include <SDL.h>
-#include <SDL_image.h>
 
 #include <cmath>
 #include <cstdio>
@@ -9,9 +8,15 @@
 #include <new>
 
 #include "VXGfxInternal.h"
+#include "VXGfxPicture.h"
+#include "VXGfxQueue.h"
 #include "VXGraphics.h"
 
 static const size_t kNameLimit = 255;
+VXGfxTexture* gVXCurrentTexture = nullptr;
+// What the game bound last; GL gets it when a draw needs it (held-back draws
+// bind their own).
+static GLuint sWanted = 0;
 
 static VXGfxTexture* NewHandle() {
   VXGfxTexture* tex = new (std::nothrow) VXGfxTexture{};
@@ -24,19 +29,22 @@ static VXGfxTexture* NewHandle() {
   return tex;
 }
 
-// rowLength is in pixels; SDL surfaces may pad their rows.
-static void Upload(VXGfxTexture* tex, const void* pixels, int width, int height, int rowLength) {
+static void Upload(VXGfxTexture* tex, const void* pixels, GLenum format, int alignment, int rowLength) {
   if (!gVXGfxLive) return;
+  VXGfxFlush();
   glGenTextures(1, tex->pName);
   glBindTexture(GL_TEXTURE_2D, *tex->pName);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, rowLength);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+  const int w = tex->width > 0 ? tex->width : 1, h = tex->height > 0 ? tex->height : 1;
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, format, GL_UNSIGNED_BYTE, pixels);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   glBindTexture(GL_TEXTURE_2D, 0);
-  gVXBoundTexture = 0;
+  gVXBoundTexture = sWanted = 0;
+  gVXCurrentTexture = nullptr;
 }
 
 // What a file that cannot be decoded gets: one transparent texel, size 0 x 0
@@ -44,7 +52,9 @@ static void Upload(VXGfxTexture* tex, const void* pixels, int width, int height,
 static void UploadPlaceholder(VXGfxTexture* tex) {
   static const unsigned char kClear[4] = {0, 0, 0, 0};
   tex->width = tex->height = 0;
-  Upload(tex, kClear, 1, 1, 1);
+  tex->notes = VXGfxPictureNotes{};
+  tex->notes.known = 1;
+  Upload(tex, kClear, GL_RGBA, 1, 0);
 }
 
 VXGfxTexture* VXGfxTextureLoad(const char* pFileName) {
@@ -53,20 +63,20 @@ VXGfxTexture* VXGfxTextureLoad(const char* pFileName) {
   if (!tex) return nullptr;
   memcpy(tex->name, pFileName, strlen(pFileName) + 1);
 
-  SDL_Surface* decoded = IMG_Load(pFileName);
-  SDL_Surface* rgba = decoded ? SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_RGBA32, 0) : nullptr;
-  if (decoded) SDL_FreeSurface(decoded);
-  if (!rgba) {
+  VXGfxPicture picture = {};
+  if (!VXGfxPictureTakeAhead(pFileName, &picture)) picture = VXGfxPictureDecode(pFileName);
+  if (!picture.surface) {
     UploadPlaceholder(tex);
     return tex;  // loading of the following resources goes on
   }
-  tex->width = rgba->w;
-  tex->height = rgba->h;
-  if (SDL_LockSurface(rgba) == 0) {
-    Upload(tex, rgba->pixels, rgba->w, rgba->h, rgba->pitch / 4);
-    SDL_UnlockSurface(rgba);
-  }
-  SDL_FreeSurface(rgba);
+  SDL_Surface* s = picture.surface;
+  tex->width = s->w;
+  tex->height = s->h;
+  tex->notes = picture.notes;
+  SDL_LockSurface(s);
+  Upload(tex, s->pixels, picture.format, picture.alignment, picture.rowLength);
+  SDL_UnlockSurface(s);
+  VXGfxPictureFree(&picture);
   return tex;
 }
 
@@ -79,15 +89,19 @@ VXGfxTexture* VXGfxTextureLoadFromMemory(const unsigned char* pPixels, int width
   }
   tex->width = width;
   tex->height = height;
-  Upload(tex, pPixels, width, height, width);
+  VXGfxPictureNote(pPixels, width, height, width * 4, &tex->notes);
+  Upload(tex, pPixels, GL_RGBA, 1, 0);
   return tex;
 }
 
 void VXGfxTextureUnload(VXGfxTexture* pTex) {
   if (!pTex) return;
+  VXGfxFlush();
+  if (gVXCurrentTexture == pTex) gVXCurrentTexture = nullptr;
   if (pTex->pName) {
     if (gVXGfxLive && *pTex->pName) {
       if (gVXBoundTexture == *pTex->pName) gVXBoundTexture = 0;
+      if (sWanted == *pTex->pName) sWanted = 0;
       glDeleteTextures(1, pTex->pName);
     }
     delete pTex->pName;
@@ -104,20 +118,35 @@ static float ReduceOffset(float offset) {
   return r == 0.0f ? 1.0f : r;
 }
 
+static void Bind(GLuint name) {
+  // The fast path leaves out a bind that changes nothing.
+  if (name == gVXBoundTexture && !VXGfxReferencePath()) return;
+  glBindTexture(GL_TEXTURE_2D, name);
+  gVXBoundTexture = name;
+  ++gVXGfxCounters.textureBinds;
+}
+
+GLuint VXGfxTextureWanted(void) {
+  return sWanted;
+}
+
+void VXGfxTextureBindWanted(void) {
+  Bind(sWanted);
+}
+
 void VXGfxTextureSet(VXGfxTexture* pTex, float offsetU, float offsetV) {
   if (!gVXGfxLive) return;
-  if (!pTex || !pTex->pName) {
-    glBindTexture(GL_TEXTURE_2D, 0);
-    gVXBoundTexture = 0;
-    return;
-  }
-  GLint sampler = VXGfxUniform("uTexture");
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, *pTex->pName);
-  gVXBoundTexture = *pTex->pName;
-  if (gVXCurrentProgram != 0) glUniform1i(sampler, 0);
+  const bool none = !pTex || !pTex->pName;
+  sWanted = none ? 0 : *pTex->pName;
+  gVXCurrentTexture = none ? nullptr : pTex;
+  // While draws wait, GL gets the texture when the next one needs it.
+  if (!VXGfxQueueBusy() || VXGfxReferencePath()) Bind(sWanted);
+  if (none) return;
+  const float unit = 0.0f;  // unit 0 is the only one ever active
+  VXGfxUniformSet(VX_U_SAMPLER, &unit);
   VX_CHECK_GL("VXGfxTextureSet");
-  if (gVXCurrentProgram != 0) glUniform2f(VXGfxUniform("uTextureOffset"), ReduceOffset(offsetU), ReduceOffset(offsetV));
+  const float offset[2] = {ReduceOffset(offsetU), ReduceOffset(offsetV)};
+  VXGfxUniformSet(VX_U_OFFSET, offset);
   VX_CHECK_GL("VXGfxTextureSet");
 }
 
@@ -127,7 +156,11 @@ void VXGfxSetTextureMode(int mode) {
     return;
   }
   if (!gVXGfxLive) return;
+  VXGfxFlush();
   GLint filter = mode == VX_TEXTURE_NEAREST ? GL_NEAREST : GL_LINEAR;
+  // Linear filtering reaches neighbouring texels, across the edges too.
+  if (gVXCurrentTexture && *gVXCurrentTexture->pName == gVXBoundTexture)
+    gVXCurrentTexture->notes.linear = mode == VX_TEXTURE_LINEAR;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
 }

@@ -1,5 +1,5 @@
-// Vexor Engine: GL start-up, the colour and texture shader programs, render
-// state (modes, colours, camera and matrices), the frame's clear and present.
+// Vexor Engine: GL start-up, render state (modes, colours, camera and
+// matrices), the frame's clear and present, and frame capture.
 #include "VXGraphics.h"
 
 #include <SDL.h>
@@ -16,6 +16,10 @@
 #include <string>
 #endif
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "Matrix4.h"
 #include "VXGfxInternal.h"
 #include "VXSystem.h"
@@ -25,49 +29,15 @@ float gVXCamPosX = 0.0f, gVXCamPosY = 0.0f;
 float gVXWinMinX = 0.0f, gVXWinMaxX = 0.0f, gVXWinMinY = 0.0f, gVXWinMaxY = 0.0f;
 
 bool gVXGfxLive = false;
-GLuint gVXShaderProgram[3] = {0, 0, 0};
-int gVXCurrentProgram = 0;
+VXGfxCounters gVXGfxCounters = {};
 GLuint gVXBoundTexture = 0;
 float gVXTint[3][4] = {};
 int gVXBlendModeCurr = VX_BLEND_NONE;
 
 static SDL_GLContext sContext = nullptr;
+static bool sReference = false;
 // The name every error report carries, as the engine always has.
 static const char* const kSourceFile = "..\\..\\src\\VXGraphics";
-
-// ---- Shader sources: statements separated by tab runs, indexed like the program slots ----
-static const char* const kVertexSources[3] = {
-    "",
-    "uniform mat4 uPMatrix;\t\tuniform mat4 uVMatrix;\t\tuniform mat4 uWorldMatrix; \t\t"
-    "attribute vec4 aPosition;\t\tattribute vec4 aColor;\t\tvarying vec4 vColor;\t\t"
-    "void main()\t\t{\t\t\tvColor = aColor;\t\t\t"
-    "gl_Position = uPMatrix * uVMatrix * uWorldMatrix * aPosition;\t\t}",
-    "uniform mat4 uPMatrix;\t\tuniform mat4 uVMatrix;\t\tuniform mat4 uWorldMatrix;\t\t"
-    "attribute vec4 aPosition;\t\tattribute vec2 aTextureCoordinate;\t\tvarying vec2 vTextureCoordinate;\t\t"
-    "void main()\t\t{\t\t\tvTextureCoordinate = aTextureCoordinate;\t\t\t"
-    "gl_Position = uPMatrix * uVMatrix * uWorldMatrix * aPosition;\t\t}",
-};
-
-static const char* const kFragmentSources[3] = {
-    "",
-    "/*precision mediump float;\t\t*/\t\tuniform vec4 uBlendColor;\t\tuniform float uTransparencyValue;\t\t"
-    "uniform vec4 uTintColor;\t\tvarying vec4 vColor;\t\tvoid main()\t\t{\t\t\t"
-    "gl_FragColor.x = (vColor.x * (1.0 - uBlendColor.w) + uBlendColor.x * uBlendColor.w) * uTintColor.x;\t\t\t"
-    "gl_FragColor.y = (vColor.y * (1.0 - uBlendColor.w) + uBlendColor.y * uBlendColor.w) * uTintColor.y;\t\t\t"
-    "gl_FragColor.z = (vColor.z * (1.0 - uBlendColor.w) + uBlendColor.z * uBlendColor.w) * uTintColor.z;\t\t\t"
-    "gl_FragColor.w = vColor.w * uTransparencyValue * uTintColor.w;\t\t}",
-    "/*precision mediump float;*/\t\tuniform sampler2D uTexture;\t\tuniform vec4 uBlendColor;\t\t"
-    "uniform vec2 uTextureOffset;\t\tuniform float uTransparencyValue;\t\tuniform vec4 uTintColor;\t\t"
-    "varying vec2 vTextureCoordinate;\t\tvoid main()\t\t{\t\t\t"
-    "vec2 offsetTexCoord = vTextureCoordinate;\t\t\toffsetTexCoord.x += uTextureOffset.x;\t\t\t"
-    "offsetTexCoord.y += uTextureOffset.y;\t\t\tif(offsetTexCoord.x > 1.0)\t\t\t\toffsetTexCoord.x -= 1.0;\t\t\t"
-    "if(offsetTexCoord.y > 1.0)\t\t\t\toffsetTexCoord.y -= 1.0;\t\t\t"
-    "gl_FragColor = texture2D(uTexture, offsetTexCoord);\t\t\t"
-    "gl_FragColor.x = (gl_FragColor.x * (1.0 - uBlendColor.w) + uBlendColor.x * uBlendColor.w) * uTintColor.x;\t\t\t"
-    "gl_FragColor.y = (gl_FragColor.y * (1.0 - uBlendColor.w) + uBlendColor.y * uBlendColor.w) * uTintColor.y;\t\t\t"
-    "gl_FragColor.z = (gl_FragColor.z * (1.0 - uBlendColor.w) + uBlendColor.z * uBlendColor.w) * uTintColor.z;\t\t\t"
-    "gl_FragColor.w *= (uTransparencyValue * uTintColor.w);\t\t}",
-};
 
 // ---- Errors ----
 void VXGfxCheckError(int line, const char* func) {
@@ -91,22 +61,26 @@ void VXGfxCheckError(int line, const char* func) {
   VXHalt();
 }
 
+// ---- Paths ----
+void VXGfxUseReferencePath(bool on) {
+  sReference = on;
+}
+
+bool VXGfxReferencePath(void) {
+  return sReference;
+}
+
 // ---- Matrices ----
-GLint VXGfxUniform(const char* name) {
-  if (!gVXGfxLive || gVXCurrentProgram == 0) return -1;
-  return glGetUniformLocation(gVXShaderProgram[gVXCurrentProgram], name);
-}
-
-static void UploadColumnMatrix(const char* name, const float* col) {
-  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
-  glUniformMatrix4fv(VXGfxUniform(name), 1, GL_FALSE, col);
-}
-
 void VXGfxUploadMatrix(const char* name, const float* rowMajor) {
   float col[16];
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c) col[4 * c + r] = rowMajor[4 * r + c];
-  UploadColumnMatrix(name, col);
+  const int id = VXGfxUniformFind(name);
+  if (id >= 0) {
+    VXGfxUniformSet(id, col);
+  } else if (gVXGfxLive && gVXCurrentProgram != 0) {
+    glUniformMatrix4fv(VXGfxUniform(name), 1, GL_FALSE, col);
+  }
 }
 
 void VXGfxBuildView(float sx, float sy, float* rowMajorOut) {
@@ -138,67 +112,19 @@ static void SetProjectionAndViewMatrices() {
   int w = static_cast<int>(static_cast<float>(gVXWindowWidth) * gVXScreenScaleX);
   int h = static_cast<int>(static_cast<float>(gVXWindowHeight) * gVXScreenScaleY);
   // Orthographic, near 1 and far 1000, centred: the view matrix does the offset.
-  const float projection[16] = {2.0f / static_cast<float>(w),
-                                0.0f,
-                                0.0f,
-                                0.0f,
-                                0.0f,
-                                2.0f / static_cast<float>(h),
-                                0.0f,
-                                0.0f,
-                                0.0f,
-                                0.0f,
-                                -0.002002002f,
-                                -1.002002f,
-                                0.0f,
-                                0.0f,
-                                0.0f,
-                                1.0f};
+  float projection[16] = {};
+  projection[0] = 2.0f / static_cast<float>(w);
+  projection[5] = 2.0f / static_cast<float>(h);
+  projection[10] = -0.002002002f;
+  projection[11] = -1.002002f;
+  projection[15] = 1.0f;
   VXGfxUploadMatrix("uPMatrix", projection);
-  glViewport(0, 0, w, h);
+  VXGfxSetViewport(0, 0, w, h);
   VX_CHECK_GL("SetProjectionAndViewMatrices");
   float view[16];
   VXGfxBuildView(gVXScreenScaleX, gVXScreenScaleY, view);
   VXGfxUploadMatrix("uVMatrix", view);
   VX_CHECK_GL("SetProjectionAndViewMatrices");
-}
-
-// ---- Programs ----
-static void AttachIfCompiled(GLuint program, GLenum type, const char* source) {
-  GLuint shader = glCreateShader(type);
-  glShaderSource(shader, 1, &source, nullptr);
-  glCompileShader(shader);
-  GLint status = GL_FALSE;
-  glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
-  if (status == GL_TRUE) {
-    glAttachShader(program, shader);
-  } else {
-    glDeleteShader(shader);  // left out, silently
-  }
-}
-
-static void BuildPrograms() {
-  for (int slot = 1; slot <= 2; ++slot) {
-    GLuint program = glCreateProgram();
-    AttachIfCompiled(program, GL_VERTEX_SHADER, kVertexSources[slot]);
-    AttachIfCompiled(program, GL_FRAGMENT_SHADER, kFragmentSources[slot]);
-    glLinkProgram(program);
-    gVXShaderProgram[slot] = program;
-  }
-}
-
-static void ShaderDestroy() {
-  for (int slot = 0; slot < 3; ++slot) {
-    if (gVXShaderProgram[slot] == 0) continue;
-    GLuint shaders[3];
-    GLsizei count = 0;
-    glGetAttachedShaders(gVXShaderProgram[slot], 3, &count, shaders);
-    for (GLsizei i = 0; i < count; ++i) glDeleteShader(shaders[i]);
-    glDeleteProgram(gVXShaderProgram[slot]);
-    gVXShaderProgram[slot] = 0;
-    VX_CHECK_GL("Shader::Destroy");
-  }
-  gVXCurrentProgram = 0;
 }
 
 // ---- Start-up, frame, shut-down ----
@@ -220,6 +146,17 @@ static void PinDriver() {
 #else
 static void PinDriver() {}
 #endif
+
+// A software GL driver takes and releases blocks of megabytes every frame
+// (scene bins, constant uploads). Left to itself the allocator hands each
+// one back to the kernel and faults it in again the next frame; keep them.
+// Not before the first frame is over: the game loads its pictures in it, and
+// their decoding wants big blocks that come and go.
+static void KeepDriverMemory() {
+#if defined(__GLIBC__)
+  mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
+#endif
+}
 
 static void ResetCamera(int width, int height) {
   gVXWindowWidth = width;
@@ -272,9 +209,10 @@ int VXGfxInit(int width, int height) {
   PinDriver();
 
   ResetCamera(width, height);
-  BuildPrograms();
-  glUseProgram(gVXShaderProgram[VX_RENDER_COLOR]);
+  VXGfxShaderBuild();
+  VXGfxRestoreState();
   gVXCurrentProgram = VX_RENDER_COLOR;
+  VXGfxProgramUse(VX_PROGRAM_COLOR);
   SetProjectionAndViewMatrices();
   VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
   VXGfxSetTransparency(1.0f);
@@ -287,8 +225,8 @@ void VXGfxLoseContext(void) {
   // Deleting the context frees every GL object in it; the names are now stale.
   VXGfxTextShutdown();
   gVXGfxLive = false;
-  for (GLuint& p : gVXShaderProgram) p = 0;
-  gVXCurrentProgram = 0;
+  VXGfxQueueDrop();
+  VXGfxShaderForget();
   gVXBoundTexture = 0;
   if (sContext) {
     SDL_GL_DeleteContext(sContext);
@@ -299,15 +237,17 @@ void VXGfxLoseContext(void) {
 void VXGfxExit(void) {
   if (gVXGfxLive) {
     VXGfxTextShutdown();
-    ShaderDestroy();
+    VXGfxShaderDestroy();
   }
   VXGfxLoseContext();
 }
 
 void VXGfxStart(void) {
   if (!gVXGfxLive) return;
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glViewport(0, 0, gVXWindowWidth, gVXWindowHeight);
+  VXGfxFlush();
+  // Nothing reads the depth and stencil buffers; the reference path clears them as always.
+  glClear(sReference ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT);
+  VXGfxSetViewport(0, 0, gVXWindowWidth, gVXWindowHeight);
 }
 
 void VXGfxEnd(void) {
@@ -315,12 +255,16 @@ void VXGfxEnd(void) {
     gVXCurrentProgram = 0;
     return;
   }
+  VXGfxRestoreState();  // sends a draw still held back
   VX_CHECK_GL("VXGfxEnd");
-  glUseProgram(0);
+  VXGfxProgramUse(VX_PROGRAM_NONE);
   gVXCurrentProgram = 0;
   VX_CHECK_GL("VXGfxEnd");
   glFinish();
   VXSysSwapBuffers();
+  static bool kept = false;
+  if (!kept) KeepDriverMemory();
+  kept = true;
 }
 
 int VXGetWindowWidth(void) {
@@ -336,9 +280,10 @@ void VXGfxSetBackgroundColor(float r, float g, float b) {
 }
 
 void VXGfxSetRenderMode(int mode) {
+  if (mode != gVXCurrentProgram) VXGfxFlush();
   if (mode == VX_RENDER_NONE) {
     if (gVXCurrentProgram != 0) {
-      if (gVXGfxLive) glUseProgram(0);
+      if (gVXGfxLive) VXGfxProgramUse(VX_PROGRAM_NONE);
       gVXCurrentProgram = 0;
     }
     return;
@@ -347,48 +292,41 @@ void VXGfxSetRenderMode(int mode) {
   if (gVXCurrentProgram == mode) return;
   gVXCurrentProgram = mode;
   if (!gVXGfxLive) return;
-  glUseProgram(gVXShaderProgram[mode]);
+  VXGfxProgramUse(mode == VX_RENDER_COLOR ? VX_PROGRAM_COLOR : VX_PROGRAM_TEXTURE);
   SetProjectionAndViewMatrices();
 }
 
 void VXGfxSetBlendMode(int mode) {
   if (mode != VX_BLEND_NONE && mode != VX_BLEND_ALPHA && mode != VX_BLEND_ADDITIVE) return;
   gVXBlendModeCurr = mode;
-  if (!gVXGfxLive) return;
-  if (mode == VX_BLEND_NONE) {
-    glDisable(GL_BLEND);
-    return;
-  }
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, mode == VX_BLEND_ALPHA ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
+  if (gVXGfxLive) VXGfxApplyBlend(mode, true);  // whatever GL holds, as other code may have set it
 }
 
 void VXGfxSetTransparency(float alpha) {
-  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
-  glUniform1f(VXGfxUniform("uTransparencyValue"), alpha);
+  VXGfxUniformSet(VX_U_TRANSPARENCY, &alpha);
 }
 
 void VXGfxSetBlendColor(float r, float g, float b, float a) {
-  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
-  glUniform4f(VXGfxUniform("uBlendColor"), r, g, b, a);
+  const float color[4] = {r, g, b, a};
+  VXGfxUniformSet(VX_U_BLEND, color);
   VX_CHECK_GL("VXGfxSetBlendColor");
 }
 
 void VXGfxSetTintColor(float r, float g, float b, float a) {
-  if (!gVXGfxLive || gVXCurrentProgram == 0) return;
+  if (gVXCurrentProgram == 0) return;
   float* tint = gVXTint[gVXCurrentProgram];
   tint[0] = r;
   tint[1] = g;
   tint[2] = b;
   tint[3] = a;
-  glUniform4f(VXGfxUniform("uTintColor"), r, g, b, a);
+  VXGfxUniformSet(VX_U_TINT, tint);
 }
 
 void VXGfxSetPosition(float x, float y) {
   float col[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
   col[12] = x;
   col[13] = y;
-  UploadColumnMatrix("uWorldMatrix", col);
+  VXGfxUniformSet(VX_U_WORLD, col);
 }
 
 void VXGfxSetTransform(const VXMtx33* pMtx) {
@@ -401,7 +339,7 @@ void VXGfxSetTransform(const VXMtx33* pMtx) {
   col[12] = pMtx->m[0][2];
   col[13] = pMtx->m[1][2];
   col[10] = col[15] = 1.0f;
-  UploadColumnMatrix("uWorldMatrix", col);
+  VXGfxUniformSet(VX_U_WORLD, col);
 }
 
 void VXGfxSetTransform3D(const float* pMtx) {
@@ -438,6 +376,7 @@ void VXGfxGetCamPosition(float* pX, float* pY) {
 // ---- Frame capture ----
 int VXGfxReadPixels(unsigned char* pOut, int width, int height) {
   if (!gVXGfxLive || !pOut || width <= 0 || height <= 0) return 0;
+  VXGfxFlush();
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadBuffer(GL_BACK);
   glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pOut);

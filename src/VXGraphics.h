@@ -30,6 +30,21 @@ extern float gVXWinMinX, gVXWinMaxX, gVXWinMinY, gVXWinMaxY;  // visible world r
 struct VXGfxVertexList {
   uint32_t* pBuffers;  // three buffer names
   uint32_t vertexCount;
+  // The renderer's notes from building it: its shape and bounds, and the
+  // vertices themselves when there are six or fewer (x, y, z, u, v each).
+  int shape;
+  float bounds[6];  // min x, y, z, then max x, y, z
+  uint32_t kept;
+  float vertices[6][5];
+};
+
+// The renderer's notes on a picture, from its pixels.
+struct VXGfxPictureNotes {
+  int known;
+  int opaque;        // every texel fully opaque
+  int linear;        // drawn with linear filtering
+  int regions;       // how many rectangles below hold every texel that is not fully transparent
+  int region[4][4];  // texel x0, y0, x1, y1 (ends excluded), row 0 at the top
 };
 
 // A texture: its GL name and the file it came from.
@@ -37,6 +52,7 @@ struct VXGfxTexture {
   uint32_t* pName;  // cell holding the GL texture name
   char name[256];   // file name as given; empty when made from memory
   int width, height;
+  VXGfxPictureNotes notes;
 };
 
 // ---- Start-up, frame, shut-down ----
@@ -81,15 +97,20 @@ uint32_t VXGfxColInterp(uint32_t c0, uint32_t c1, float t);  // c0 below t = 1, 
 void VXGfxCone(void);
 // Staging-only primitives: they fill staging slots from 0 and draw nothing.
 void VXGfxPoint(float x, float y, float z, uint32_t c);
-void VXGfxTri(float x0, float y0, float z0, uint32_t c0, float x1, float y1, float z1, uint32_t c1, float x2,
-              float y2, float z2, uint32_t c2);
-void VXGfxQuad(float x0, float y0, float z0, uint32_t c0, float x1, float y1, float z1, uint32_t c1, float x2,
-               float y2, float z2, uint32_t c2, float x3, float y3, float z3, uint32_t c3);
+void VXGfxTri(float x0, float y0, float z0, uint32_t c0, float x1, float y1, float z1, uint32_t c1, float x2, float y2,
+              float z2, uint32_t c2);
+void VXGfxQuad(float x0, float y0, float z0, uint32_t c0, float x1, float y1, float z1, uint32_t c1, float x2, float y2,
+               float z2, uint32_t c2, float x3, float y3, float z3, uint32_t c3);
 void VXGfxBox(float x, float y, float z, float sizeX, float sizeY, float sizeZ, uint32_t c0, uint32_t c1);
 void VXGfxSphere(float x, float y, float z, float radius, uint32_t c0, uint32_t c1, int slices);
 
 // ---- Textures ----
 VXGfxTexture* VXGfxTextureLoad(const char* pFileName);  // null for names over 255 characters
+// Files to decode ahead on worker threads: VXGfxTextureLoad takes each one
+// from there when it is asked for next, in the order queued. The end waits
+// for the workers and drops what was not taken.
+void VXGfxTexturePrefetch(const char* pFileName);
+void VXGfxTexturePrefetchEnd(void);
 VXGfxTexture* VXGfxTextureLoadFromMemory(const unsigned char* pPixels, int width, int height);  // RGBA, top row first
 void VXGfxTextureUnload(VXGfxTexture* pTex);
 void VXGfxTextureSet(VXGfxTexture* pTex, float offsetU, float offsetV);

@@ -19,6 +19,14 @@ double FrameStats::Total() const {
   return total;
 }
 
+double FrameStats::Median() const {
+  if (samples.empty()) return 0.0;
+  std::vector<double> sorted(samples);
+  std::sort(sorted.begin(), sorted.end());
+  size_t n = sorted.size();
+  return n % 2 ? sorted[n / 2] : 0.5 * (sorted[n / 2 - 1] + sorted[n / 2]);
+}
+
 void FrameStats::Print() const {
   if (samples.empty()) {
     std::printf("  %-22s no samples\n", name);
@@ -28,7 +36,7 @@ void FrameStats::Print() const {
   std::sort(sorted.begin(), sorted.end());
   size_t n = sorted.size();
   double mean = Total() / static_cast<double>(n);
-  double median = n % 2 ? sorted[n / 2] : 0.5 * (sorted[n / 2 - 1] + sorted[n / 2]);
+  double median = Median();
   double p99 = sorted[std::min(n - 1, n * 99 / 100)];
   double worst = sorted.back();
   std::printf("  %-22s mean %8.3f ms  median %8.3f  p99 %8.3f  worst %8.3f  (mean %5.1f%%, worst %5.1f%% of 1/60 s)\n",

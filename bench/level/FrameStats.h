@@ -8,6 +8,7 @@ class FrameStats {
   explicit FrameStats(const char* statName, int expected = 4096);
   void Add(double seconds) { samples.push_back(seconds); }
   double Total() const;
+  double Median() const;  // 0 without samples
   // One line: mean, median, 99th percentile and worst in ms, and the mean's
   // and the worst's share of the frame budget.
   void Print() const;

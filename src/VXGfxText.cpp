@@ -343,6 +343,7 @@ static int LayOut(const Font& font, const char* text, int length, float penX, fl
 // Draws the text with its own program and atlas, then gives the caller back
 // its program, texture and blending through the engine's own state.
 static void DrawText(const Font& font, const char* pText, int x, int y, float r, float g, float b) {
+  VXGfxFlush();  // held-back pictures go first: the text lies over them
   char text[kTextLimit + 1];
   const int length = FormatText(pText, text);
   const int viewW = static_cast<int>(static_cast<float>(gVXWindowWidth) * gVXScreenScaleX);

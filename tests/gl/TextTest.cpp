@@ -165,6 +165,27 @@ TEST_F(TextTest, ShowsUnderTheColourProgramWithNoTextureAndLeavesIdentityWorldAn
   EXPECT_GT(red, 10);
 }
 
+// Pictures drawn before a print, still waiting in the texture program, lie under the text.
+TEST_F(TextTest, PrintLiesOverThePicturesDrawnBeforeItInTheTextureProgram) {
+  const unsigned char blue[4] = {0, 0, 255, 255};
+  VXGfxTexture* picture = VXGfxTextureLoadFromMemory(blue, 1, 1);
+  VXGfxVertexList* quad = Quad(200, 100, 0xFFFFFFFFu);
+  BeginFrame();
+  VXGfxSetBlendMode(VX_BLEND_ALPHA);
+  VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+  VXGfxTextureSet(picture, 0, 0);
+  VXGfxSetPosition(0, 0);
+  VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+  VXGfxPrint(font_, "H", 0, 0, 1, 0, 0);
+  EndFrame();
+  int red = 0;
+  for (int y = 340; y < 360; ++y)
+    for (int x = 480; x < 495; ++x) red += At(x, y).r > 128 && At(x, y).b < 128;
+  EXPECT_GT(red, 10);
+  EXPECT_TRUE(IsColor(At(400, 400), 0, 0, 255));
+  VXGfxTextureUnload(picture);
+}
+
 // Whatever a print draws or refuses, the colour program is left with the
 // identity world matrix, no blend colour and the view of the current camera.
 TEST_F(TextTest, EveryPrintLeavesIdentityWorldNoBlendColourAndTheCurrentView) {

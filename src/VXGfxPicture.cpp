@@ -163,26 +163,35 @@ size_t Lookahead() {
   return 2 * sWorkers.size() + 2;
 }
 
+// Not too far ahead of the uploads: decoded pictures wait in memory.
+bool RoomForMore() {
+  return sNextJob < sJobs.size() && sNextJob < sTaken + Lookahead();
+}
+
+// Decodes the next job in the list; the lock is held on entry and on return.
+void DecodeNext(std::unique_lock<std::mutex>& lock) {
+  Job& job = sJobs[sNextJob++];
+  lock.unlock();
+  VXGfxPicture picture = VXGfxPictureDecode(job.name.c_str());
+  lock.lock();
+  job.picture = picture;
+  job.done = true;
+  sDecoded.notify_all();
+}
+
 void Work() {
   std::unique_lock<std::mutex> lock(sMutex);
   for (;;) {
-    // Not too far ahead of the uploads: decoded pictures wait in memory.
-    sRoom.wait(lock, [] { return sStopping || sNextJob >= sJobs.size() || sNextJob < sTaken + Lookahead(); });
+    sRoom.wait(lock, [] { return sStopping || sNextJob >= sJobs.size() || RoomForMore(); });
     if (sStopping || sNextJob >= sJobs.size()) return;
-    Job& job = sJobs[sNextJob++];
-    lock.unlock();
-    VXGfxPicture picture = VXGfxPictureDecode(job.name.c_str());
-    lock.lock();
-    job.picture = picture;
-    job.done = true;
-    sDecoded.notify_all();
+    DecodeNext(lock);
   }
 }
 
 void StartWorkers() {
   // The decoders set themselves up once, here rather than in two threads at once.
   IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
-  // The main thread is busy too, uploading what the workers decoded.
+  // The main thread decodes too, between its uploads.
   const unsigned cores = std::thread::hardware_concurrency();
   const unsigned n = std::max(1u, std::min(cores > 1 ? cores - 1 : 1u, 3u));
   for (unsigned i = 0; i < n; ++i) sWorkers.emplace_back(Work);
@@ -280,7 +289,14 @@ bool VXGfxPictureTakeAhead(const char* pFileName, VXGfxPicture* pOut) {
   if (sWorkers.empty()) StartWorkers();
   std::unique_lock<std::mutex> lock(sMutex);
   Job& job = sJobs[sTaken];
-  sDecoded.wait(lock, [&] { return job.done; });
+  // Uploading takes little of the main thread: rather than wait, it decodes too.
+  while (!job.done) {
+    if (RoomForMore()) {
+      DecodeNext(lock);
+    } else {
+      sDecoded.wait(lock);
+    }
+  }
   *pOut = job.picture;
   job.picture.surface = nullptr;
   ++sTaken;

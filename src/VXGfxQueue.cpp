@@ -89,7 +89,6 @@ int Uncovered(const VXGfxPixelRect& box, VXGfxPixelRect* parts, int room) {
     int runs = y < box.y + box.h ? Runs(box, y, starts, ends, 8) : 0;
     if (runs < 0) {
       tooMany = true;
-      runs = 0;
       starts[0] = box.x;
       ends[0] = box.x + box.w;
       runs = 1;

@@ -1,8 +1,15 @@
 // The bot's hands on the headless engine; see BotInput.h.
 #include "BotInput.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 #include "../HeadlessGame.h"
 #include "VXGraphics.h"
+#include "entities/Sprite.h"
+#include "level/LevelOne.h"
+#include "level/TowerManager.h"
 #include "VXInput.h"
 #include "shell/FrameLoop.h"
 #include "shell/GameStateManager.h"
@@ -27,9 +34,36 @@ void BotStartEngine() {
   VXInputScriptCursor(kRestX, kRestY);
 }
 
+// With ORVANE_BOT_TRACE naming a file, every frame in the level appends a
+// digest of the board there, so two builds' games can be compared frame by frame.
+static void TraceFrame() {
+  static FILE* trace = nullptr;
+  static bool opened = false;
+  if (!opened) {
+    opened = true;
+    const char* path = std::getenv("ORVANE_BOT_TRACE");
+    if (path && path[0]) trace = std::fopen(path, "w");
+  }
+  if (!trace || !BotInLevel()) return;
+  unsigned long long h = 1469598103934665603ull;
+  auto mix = [&h](const void* p, size_t n) {
+    const unsigned char* b = static_cast<const unsigned char*>(p);
+    for (size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 1099511628211ull;
+  };
+  for (const Sprite* s : LevelOne::GetInstance()->sprites) {
+    if (s->dead) continue;
+    mix(&s->type, sizeof s->type);
+    mix(&s->position, sizeof s->position);
+  }
+  const TowerManager& tm = TowerManager::GetInstance();
+  std::fprintf(trace, "%ld money %d lives %d cam %g sel %d build %d place %d %016llx\n", sFrames, tm.money, tm.lives,
+               static_cast<double>(gVXCamPosX), tm.selectedCell, tm.buildMode, tm.placing, h);
+}
+
 void BotFrame() {
   sRunFrame();
   ++sFrames;
+  TraceFrame();
 }
 
 void BotSetFrameRunner(void (*runFrame)()) {

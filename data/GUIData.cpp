@@ -80,25 +80,16 @@ int GUIData::HitTest() const {
 }
 
 void GUIData::PlacePreview(GUITile* tile) {
-  if (!TowerManager::GetInstance().placing) {
+  TowerManager& tm = TowerManager::GetInstance();
+  // Drawn on the very cell a click would act on, over the field only.
+  int cell = TowerManager::CellUnderCursor(cameraX);
+  if (!tm.placing || !MapData::InField(cell)) {
     tile->SetDead(true);
     return;
   }
-  int px = 0, py = 0;
-  VXInputGetCursorPosition(&px, &py);
-  int wx = px - 480 + static_cast<int>(cameraX);
-  int wy = py - 360;  // screen-downwards
-  wx = wx - wx % 60 + (wx >= 0 ? 30 : -30);
-  wy = wy - wy % 60 + (wy % 60 > 0 ? 30 : -30);
-  tile->position = {static_cast<float>(wx), static_cast<float>(-wy)};
-  if (static_cast<float>(wy) <= originY - 30.0f || static_cast<float>(wy) >= -originY - 30.0f) {
-    tile->SetDead(true);
-    return;
-  }
-  // The colour tells whether a click here builds: the same cell, from the same scaled cursor.
+  tile->position = MapData::CellCentre(cell % GRID_COLUMNS, cell / GRID_COLUMNS);
   ResourceManager* rm = ResourceManager::GetInstance();
-  bool buildable = MapData::GetInstance().CodeAt(TowerManager::CellUnder(px, py)) == CODE_BUILDABLE;
-  tile->texture = rm->GetMiscTexture(buildable ? MISC_GREEN_TILE : MISC_RED_TILE);
+  tile->texture = rm->GetMiscTexture(tm.CanBuildAt(cell) ? MISC_GREEN_TILE : MISC_RED_TILE);
   tile->mesh = rm->GetMesh(MESH_GRID);
 }
 

@@ -14,6 +14,9 @@ enum {
   GRID_CELLS = GRID_COLUMNS * GRID_ROWS,
   CELL_STATE_SIZE = GRID_CELLS + 2 * GRID_COLUMNS,  // a spare row below the grid and one more
   CELL_NO_TOWER = 9,
+  // Rows between the header and the build bar: the only ones the player sees whole.
+  FIELD_FIRST_ROW = 1,
+  FIELD_LAST_ROW = 9,
 };
 
 // Cell codes.
@@ -41,6 +44,9 @@ class MapData {
 
   static bool InGrid(int index) { return index >= 0 && index < GRID_CELLS; }
   static bool IsRowEnd(int index) { return index % GRID_COLUMNS == GRID_COLUMNS - 1; }
+  static bool InField(int index) {
+    return InGrid(index) && index / GRID_COLUMNS >= FIELD_FIRST_ROW && index / GRID_COLUMNS <= FIELD_LAST_ROW;
+  }
   static VXVec2 CellCentre(int column, int row);
   // The code of a cell, or 0 (not path) outside the grid or before Load.
   int CodeAt(int index) const;

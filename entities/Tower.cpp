@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "data/MapData.h"
 #include "entities/Bullet.h"
 #include "entities/Monster.h"
 #include "entities/SmokeEmitter.h"
@@ -94,9 +95,13 @@ void Tower::Update() {
   upgradeEffect->Update();
 }
 
+static VXVec2 CentreOf(int cellIndex) {
+  return MapData::CellCentre(cellIndex % GRID_COLUMNS, cellIndex / GRID_COLUMNS);
+}
+
 void Tower::PlaceAtCell(int cellIndex) {
   cell = cellIndex;
-  position = {60.0f * static_cast<float>(cellIndex % 22) - 510.0f, 330.0f - 60.0f * static_cast<float>(cellIndex / 22)};
+  position = CentreOf(cellIndex);
   upgradeEffect->position = position;
 }
 
@@ -219,6 +224,23 @@ void Tower::UpdateLevelTexture() {
   if (level == 2 || level == 3) SetTexture(ResourceManager::GetInstance()->GetTowerTexture(3 * (type - 1) + level - 1));
 }
 
+// Below the tower, or above it where below is under the build bar.
+static int VerticalOptionCell(int cellIndex) {
+  return cellIndex / GRID_COLUMNS < FIELD_LAST_ROW ? cellIndex + GRID_COLUMNS : cellIndex - GRID_COLUMNS;
+}
+
+int Tower::SellCellOf(int cellIndex) {
+  return cellIndex % GRID_COLUMNS > 1 ? cellIndex - 1 : VerticalOptionCell(cellIndex);
+}
+
+int Tower::UpgradeCellOf(int cellIndex) {
+  return cellIndex % GRID_COLUMNS < GRID_COLUMNS - 2 ? cellIndex + 1 : VerticalOptionCell(cellIndex);
+}
+
+bool Tower::MenuShown() const {
+  return !menuDisabled && selected && !upgrading;
+}
+
 void Tower::UpdateMenu() {
   float dt = FrameDt();
   if (menuDisabled) {
@@ -230,7 +252,7 @@ void Tower::UpdateMenu() {
     return;
   }
   ResourceManager* rm = ResourceManager::GetInstance();
-  if (selected && !upgrading) {
+  if (MenuShown()) {
     if (level == 2) {
       upgradeMarker->texture = rm->GetMiscTexture(MISC_UPGRADE2);
       sellMarker->texture = rm->GetMiscTexture(MISC_SELL2);
@@ -242,9 +264,9 @@ void Tower::UpdateMenu() {
     }
     menuScale += 2.0f * dt;
     rangeMarker->position = position;
-    sellMarker->position = {position.x - 60.0f, position.y};
+    sellMarker->position = CentreOf(SellCellOf(cell));
     if (level <= 2) {
-      upgradeMarker->position = {position.x + 60.0f, position.y};
+      upgradeMarker->position = CentreOf(UpgradeCellOf(cell));
       if (menuScale >= 1.0f) {
         menuScale = 1.0f;
         rangeMarker->scale = upgradeMarker->scale = sellMarker->scale = {1.0f, 1.0f};

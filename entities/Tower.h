@@ -25,6 +25,15 @@ class Tower : public Sprite {
   void UpdateLevelTexture();
   void UpdateMenu();
 
+  // Where a tower on a cell offers its options: the sale on the cell to its
+  // left, the upgrade on the cell to its right. The entry and exit columns
+  // never come into view, so an option that would fall there goes below the
+  // tower instead (above it on the field's last row).
+  static int SellCellOf(int cellIndex);
+  static int UpgradeCellOf(int cellIndex);
+  // Its sale and upgrade markers are on screen: the player opened its menu by clicking it.
+  bool MenuShown() const;
+
   std::vector<Bullet*> bullets;
   int targetIndex;
   float fireTimer;

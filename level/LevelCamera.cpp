@@ -13,7 +13,15 @@ LevelCamera& LevelCamera::GetInstance() {
 }
 
 LevelCamera::LevelCamera()
-    : step(0.0f), rightEdge(960), bottomEdge(720), leftEdge(0), cursorX(0), cursorY(0), viewX(0.0f), viewY(0.0f) {
+    : step(0.0f),
+      rightEdge(960),
+      bottomEdge(720),
+      leftEdge(0),
+      cursorX(0),
+      cursorY(0),
+      viewX(0.0f),
+      viewY(0.0f),
+      shownX(0.0f) {
   SetCamera(0.0f, 0.0f);
 }
 
@@ -32,6 +40,7 @@ void LevelCamera::SetCamera(float x, float y) {
 void LevelCamera::Update() {
   VXInputGetCursorPosition(&cursorX, &cursorY);
   float camX = gVXCamPosX;
+  shownX = camX;
   if (cursorX >= rightEdge - 10 && camX < kScrollMax) {
     step = kScrollStep;
     SetCamera(camX + kScrollStep, 0.0f);

@@ -15,6 +15,9 @@ class LevelCamera {
   int leftEdge;
   int cursorX, cursorY;
   float viewX, viewY;
+  // The camera as the last frame showed it: this frame's clicks land in that
+  // view, even where this frame's scrolling or snapping has moved on.
+  float shownX;
 
  private:
   LevelCamera();

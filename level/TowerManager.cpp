@@ -1,9 +1,9 @@
 // The player's operations on the grid: build mode, building, selecting,
-// upgrading and selling. A click is turned into a cell the same way for every
-// operation: column = x / 60 + the columns scrolled, row = y / 60, and + 1
-// for the grid's hidden column 0.
+// upgrading and selling. Every operation, and the preview, turns the cursor
+// into a cell the one way CellUnder does.
 #include "level/TowerManager.h"
 
+#include <cmath>
 #include <cstddef>
 
 #include "VXGraphics.h"
@@ -14,6 +14,7 @@
 #include "entities/SimpleSprites.h"
 #include "entities/SmokeEmitter.h"
 #include "entities/Tower.h"
+#include "level/LevelCamera.h"
 #include "level/LevelOne.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundManager.h"
@@ -79,12 +80,20 @@ void TowerManager::AddMoney(int amount) {
   money = static_cast<int>(sum > bound ? bound : sum < -bound ? -bound : sum);
 }
 
-static int ScrollColumns() {
-  return static_cast<int>(gVXCamPosX / 60.0f);
+int TowerManager::CellUnderCursor(float camX) {
+  float x = 0.0f, y = 0.0f;
+  VXInputGetCursorPoint(&x, &y);
+  // Whole columns of world units from the grid's left edge; the view's left
+  // edge is camX - 480 and the grid's is -540.
+  int column = static_cast<int>(std::floor((x + camX) / TILE_SIZE)) + 1;
+  int row = static_cast<int>(std::floor(y / TILE_SIZE));
+  if (column < 0 || column >= GRID_COLUMNS || row < 0 || row >= GRID_ROWS) return -1;
+  return row * GRID_COLUMNS + column;
 }
 
-int TowerManager::CellUnder(int px, int py) {
-  return py / 60 * GRID_COLUMNS + px / 60 + ScrollColumns() + 1;
+bool TowerManager::CanBuildAt(int cellIndex) const {
+  return MapData::InField(cellIndex) && MapData::GetInstance().CodeAt(cellIndex) == CODE_BUILDABLE &&
+         money >= TOWER_PRICE && FindIdleTower();
 }
 
 // A click with the cursor outside the window would give a cell outside the grid.
@@ -96,10 +105,17 @@ void TowerManager::HandleInput() {
   int px = 0, py = 0;
   VXInputGetCursorPosition(&px, &py);
   bool click = VXInputCheckTriggered(VX_KEY_LBUTTON) && ClickInWindow(px, py);
-  if (click) SelectOnGrid(px, py);
+  // The cell the player saw under the cursor, in the view the last frame drew.
+  int cell = click ? CellUnderCursor(LevelCamera::GetInstance().shownX) : -1;
+  if (cell < 0) click = false;
+  if (click) SelectOnGrid(cell);
   if (VXInputCheckTriggered(VX_KEY_B)) {
     buildMode = money >= TOWER_PRICE && !upgradeOffered && !buildMode;
-    if (!buildMode) placing = false;
+    // Leaving build mode puts the tower in hand back: no later click builds it unseen.
+    if (!buildMode) {
+      placing = false;
+      buildType = 0;
+    }
   }
   if (sellOffered) {
     MapData& map = MapData::GetInstance();
@@ -113,23 +129,35 @@ void TowerManager::HandleInput() {
     sellOffered = false;
     return;
   }
-  if (buildMode && click) BuildOnGrid(px, py);
+  if (buildMode && click) BuildOnGrid(px, py, cell);
 }
 
-void TowerManager::SelectOnGrid(int px, int py) {
+bool TowerManager::OptionCellOfATower(int cellIndex) const {
+  const MapData& map = MapData::GetInstance();
+  const int neighbours[4] = {cellIndex + 1, cellIndex - 1, cellIndex + GRID_COLUMNS, cellIndex - GRID_COLUMNS};
+  for (int n : neighbours) {
+    if (map.StateAt(n) == CELL_NO_TOWER) continue;
+    if (Tower::SellCellOf(n) == cellIndex || Tower::UpgradeCellOf(n) == cellIndex) return true;
+  }
+  return false;
+}
+
+void TowerManager::SelectOnGrid(int cell) {
   MapData& map = MapData::GetInstance();
-  clickColumn = px / 60 + ScrollColumns();
-  clickRow = py / 60;
+  // Options act only where the player sees them: on a menu open before this click.
+  const Tower* shown = TowerWithMenuShown();
+  clickColumn = cell % GRID_COLUMNS - 1;
+  clickRow = cell / GRID_COLUMNS;
   int previous = selectedCell;
-  selectedCell = CellUnder(px, py);
+  selectedCell = cell;
   for (Tower* t : towers) t->selected = false;
-  if (map.StateAt(selectedCell) == CELL_NO_TOWER && selectedCell != previous + 1 && selectedCell != previous - 1) {
+  bool besidePrevious = selectedCell == Tower::SellCellOf(previous) || selectedCell == Tower::UpgradeCellOf(previous);
+  if (map.StateAt(selectedCell) == CELL_NO_TOWER && !besidePrevious) {
     towerMenu = false;
     menuLocked = false;
   } else {
     towerMenu = true;
-    bool besideTower = map.StateAt(selectedCell + 1) != CELL_NO_TOWER || map.StateAt(selectedCell - 1) != CELL_NO_TOWER;
-    if (besideTower && !menuLocked) {
+    if (OptionCellOfATower(selectedCell) && !menuLocked) {
       SelectTower();
       menuLocked = true;
     }
@@ -142,11 +170,11 @@ void TowerManager::SelectOnGrid(int px, int py) {
   t->menuDisabled = false;
   if (t->upgradeEffect->emitting && !t->selected) return;
   // Options belong to the tower whose menu the last click opened, not to a
-  // selection an empty click beside it left behind.
-  if (previous != t->cell) return;
-  // Sell on the cell left of the tower, upgrade on the cell right of it.
-  bool onLeft = selectedCell == t->cell - 1;
-  bool onRight = selectedCell == t->cell + 1;
+  // selection an empty click beside it left behind, nor to a tower just built
+  // whose markers never showed. With a tower in hand the click is for it.
+  if (previous != t->cell || t != shown || placing) return;
+  bool onLeft = selectedCell == Tower::SellCellOf(t->cell);
+  bool onRight = selectedCell == Tower::UpgradeCellOf(t->cell);
   if (t->level == 1) {
     sellOffered = onLeft;
     upgradeOffered = onRight && money >= UPGRADE_PRICE_2 && !upgradeOffered;
@@ -162,7 +190,7 @@ void TowerManager::SelectOnGrid(int px, int py) {
   if (upgradeOffered || sellOffered) selectedCell = previous;
 }
 
-void TowerManager::BuildOnGrid(int px, int py) {
+void TowerManager::BuildOnGrid(int px, int py, int cell) {
   clickColumn = px / 60;
   clickRow = (py - 600) / 60;
   int hit = GUIData::GetInstance().HitTest();
@@ -171,16 +199,14 @@ void TowerManager::BuildOnGrid(int px, int py) {
     placing = true;
   }
   if (buildType == 0) return;
-  clickColumn = px / 60 + ScrollColumns();
-  clickRow = py / 60;
-  int index = CellUnder(px, py);
-  MapData& map = MapData::GetInstance();
+  clickColumn = cell % GRID_COLUMNS - 1;
+  clickRow = cell / GRID_COLUMNS;
   // With all 50 towers in play, or the money spent on an upgrade since build
   // mode began, the click does nothing: no tower, no charge, the cell unchanged.
-  if (map.CodeAt(index) != CODE_BUILDABLE || !FindIdleTower() || money < TOWER_PRICE) return;
-  map.cells[index] = CODE_GRASS;
+  if (!CanBuildAt(cell)) return;
+  MapData::GetInstance().cells[cell] = CODE_GRASS;
   placing = false;
-  selectedCell = index;
+  selectedCell = cell;
   BuildTower();
   buildType = 0;
 }
@@ -221,6 +247,11 @@ Tower* TowerManager::OfferedTower() const {
   if (selectedTowerIndex < 0 || selectedTowerIndex >= static_cast<int>(towers.size())) return nullptr;
   Tower* t = towers[static_cast<size_t>(selectedTowerIndex)];
   return t->dead ? nullptr : t;
+}
+
+Tower* TowerManager::TowerWithMenuShown() const {
+  Tower* t = OfferedTower();
+  return t && t->MenuShown() ? t : nullptr;
 }
 
 // The tower on selectedCell may be another one: the click that asked for the

@@ -37,8 +37,13 @@ class TowerManager {
   int SelectTower();
   // Money in or out, held between -MONEY_BOUND and MONEY_BOUND.
   void AddMoney(int amount);
-  // The grid cell under a window point (logical pixels) in the view as scrolled now.
-  static int CellUnder(int px, int py);
+  // The grid cell drawn under the cursor with the camera at camX, or -1 off
+  // the grid. The preview, the clicks and the tower options all ask this one
+  // question.
+  static int CellUnderCursor(float camX);
+  // A click there now would build the tower in hand: a free grass cell of the
+  // field, a tower left in the pool and the money for it.
+  bool CanBuildAt(int cellIndex) const;
 
   // First tower in play on a cell, or null.
   Tower* FindTowerOn(int cellIndex) const;
@@ -64,10 +69,14 @@ class TowerManager {
  private:
   TowerManager();
   ~TowerManager();
-  void SelectOnGrid(int px, int py);
-  void BuildOnGrid(int px, int py);
+  void SelectOnGrid(int cell);
+  void BuildOnGrid(int px, int py, int cell);
   // The tower the options were offered for, while it is in play; else null.
   Tower* OfferedTower() const;
+  // That tower while its markers are on screen; else null.
+  Tower* TowerWithMenuShown() const;
+  // A tower standing on a cell whose options would lie on this one.
+  bool OptionCellOfATower(int cellIndex) const;
   // Upgrades the tower it was offered for, if the price is there now; the
   // request is spent either way. The upgraded tower, or null.
   Tower* CarryOutUpgrade();

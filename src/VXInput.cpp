@@ -230,6 +230,11 @@ void VXInputGetCursorPosition(int* pX, int* pY) {
   if (pY) *pY = static_cast<int>(static_cast<float>(gVXInputMouseY) / gVXScreenScaleY);
 }
 
+void VXInputGetCursorPoint(float* pX, float* pY) {
+  if (pX) *pX = (static_cast<float>(gVXInputMouseX) + 0.5f) / gVXScreenScaleX;
+  if (pY) *pY = (static_cast<float>(gVXInputMouseY) + 0.5f) / gVXScreenScaleY;
+}
+
 void VXInputGetCursorPositionDelta(int* pDX, int* pDY) {
   if (pDX) *pDX = static_cast<int>(static_cast<float>(gVXInputMouseDX) / gVXScreenScaleX);
   if (pDY) *pDY = static_cast<int>(static_cast<float>(gVXInputMouseDY) / gVXScreenScaleY);

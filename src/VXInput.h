@@ -38,6 +38,9 @@ bool VXInputCheckPrev(unsigned char key);
 bool VXInputCheckTriggered(unsigned char key);
 bool VXInputCheckReleased(unsigned char key);
 void VXInputGetCursorPosition(int* pX, int* pY);  // logical pixels (divided by the screen scale)
+// The middle of the cursor's pixel in logical units: on a scaled screen it
+// says which side of a logical pixel's edge the cursor's pixel is drawn on.
+void VXInputGetCursorPoint(float* pX, float* pY);
 void VXInputGetCursorPositionDelta(int* pDX, int* pDY);
 int VXInputShowCursor(int show);
 

@@ -7,10 +7,10 @@
 
 #include "../HeadlessGame.h"
 #include "VXGraphics.h"
+#include "VXInput.h"
 #include "entities/Sprite.h"
 #include "level/LevelOne.h"
 #include "level/TowerManager.h"
-#include "VXInput.h"
 #include "shell/FrameLoop.h"
 #include "shell/GameStateManager.h"
 

@@ -1,5 +1,6 @@
 // The interface over the field: the placement preview on full-screen display
 // scales, and the interface and overlays while the pause menu holds the camera.
+#include <string>
 #include <vector>
 
 #include "LevelHarness.h"
@@ -9,6 +10,7 @@
 #include "entities/SimpleSprites.h"
 #include "entities/Tutorial.h"
 #include "entities/Warning.h"
+#include "level/LevelCamera.h"
 #include "resources/ResourceManager.h"
 
 namespace {
@@ -53,42 +55,71 @@ class HudTest : public LevelTest {
   float scaleX = 1.0f, scaleY = 1.0f;
 };
 
-TEST_F(HudTest, PreviewIsGreenExactlyWhereTheClickBuildsOnFullScreenScales) {
-  const float scales[3][2] = {{2.0f, 2.0f}, {1.5f, 1.5f}, {1366.0f / 960.0f, 768.0f / 720.0f}};
+// The world point drawn at the middle of a window pixel, as the renderer maps the view.
+VXVec2 WorldAtPixel(int wx, int wy, float scaleX, float scaleY) {
+  return {(static_cast<float>(wx) + 0.5f) / scaleX - 480.0f + gVXCamPosX,
+          360.0f - (static_cast<float>(wy) + 0.5f) / scaleY};
+}
+
+// A 60-unit cell picture centred on `centre` covers the point (left and top edges inclusive, as drawn).
+bool Covers(VXVec2 centre, VXVec2 p) {
+  return p.x >= centre.x - 30.0f && p.x < centre.x + 30.0f && p.y <= centre.y + 30.0f && p.y > centre.y - 30.0f;
+}
+
+// Every camera position the view creeps through, with the cursor on and beside
+// the drawn edges of cells: the preview lies under the cursor's pixel, and the
+// click in the next frame builds on the preview's cell exactly when it was
+// green, even though the view moves a unit between the two frames.
+TEST_F(HudTest, PreviewAndClickAgreeWithTheCellDrawnUnderTheCursorAtEveryCameraAndScale) {
+  const float scales[4][2] = {{1.0f, 1.0f}, {2.0f, 2.0f}, {1.5f, 1.5f}, {1366.0f / 960.0f, 768.0f / 720.0f}};
   GUITile* preview = GUIData::GetInstance().guiTiles[6];
   VXGfxTexture* green = ResourceManager::GetInstance()->GetMiscTexture(MISC_GREEN_TILE);
   for (const auto& scale : scales) {
     SetScale(scale[0], scale[1]);
-    TakeTower(1);
     int greens = 0, reds = 0;
-    // Every cell between the header and the build bar, at its centre and near its far corner
-    // (the last column of the view would be the scrolling edge).
-    for (int row = 1; row <= 9; ++row) {
-      for (int column = 0; column < 15; ++column) {
-        for (int offset : {30, 58}) {
-          PointAt(60 * column + offset, 60 * row + offset);
+    for (int camera = 0; camera <= 240; camera += (scale[0] == 1.0f ? 1 : 7)) {
+      int row = 1 + camera % 9;
+      for (int edge = 1 + camera % 3; edge < 15; edge += 4) {
+        // A drawn column edge in logical pixels, and the window pixels on and around it.
+        float logical = static_cast<float>(60 * edge - camera % 60);
+        int first = static_cast<int>(logical * scale[0]) - 1;
+        for (int wx = first; wx <= first + 2; ++wx) {
+          TakeTower(1);
+          LevelCamera::SetCamera(static_cast<float>(camera), 0.0f);
+          int wy = static_cast<int>((60.0f * static_cast<float>(row) + 3.0f) * scale[1]);
+          VXInputScriptCursor(wx, wy);
+          VXInputScriptKey(VX_KEY_LBUTTON, false);
           Frame();
-          ASSERT_FALSE(preview->dead);
+          std::string where = "scale " + std::to_string(scale[0]) + ", camera " + std::to_string(gVXCamPosX) +
+                              ", pixel " + std::to_string(wx) + ", " + std::to_string(wy);
+          ASSERT_FALSE(preview->dead) << where;
+          EXPECT_TRUE(Covers(preview->position, WorldAtPixel(wx, wy, scale[0], scale[1])))
+              << where << ": preview at " << preview->position.x << ", " << preview->position.y;
+          VXVec2 shownAt = preview->position;
           bool shownGreen = preview->texture == green;
           (shownGreen ? greens : reds) += 1;
-          Press(VX_KEY_LBUTTON);
+          VXInputScriptKey(VX_KEY_LBUTTON, true);
+          Frame();
+          VXInputScriptKey(VX_KEY_LBUTTON, false);
           Tower* built = AnyTowerInPlay();
-          EXPECT_EQ(shownGreen, built != nullptr)
-              << "scale " << scale[0] << " x " << scale[1] << ", cell " << column + 1 << ", " << row;
-          if (!built) continue;
-          // Back to a free cell, the money and a tower in hand.
+          EXPECT_EQ(shownGreen, built != nullptr) << where;
+          if (!built) {
+            PointAt(480, 360);
+            Press(VX_KEY_B);
+            continue;
+          }
+          EXPECT_FLOAT_EQ(shownAt.x, built->position.x) << where;
+          EXPECT_FLOAT_EQ(shownAt.y, built->position.y) << where;
+          // Back to a free cell and the money.
           Map().cells[built->cell] = 1;
           Map().cellState[built->cell] = 9;
           built->SetDead(true);
           Towers().money = 1000;
-          TakeTower(1);
         }
       }
     }
-    EXPECT_GT(greens, 100);
-    EXPECT_GT(reds, 20);
-    PointAt(480, 360);
-    Press(VX_KEY_B);
+    EXPECT_GT(greens, 20);
+    EXPECT_GT(reds, 5);
   }
 }
 

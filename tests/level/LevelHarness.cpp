@@ -26,6 +26,8 @@ void LevelTest::EnterLevel(unsigned char map) {
     Frame();
   }
   mapChoice = map;
+  // As the map selection leaves it.
+  LevelCamera::SetCamera(0.0f, 0.0f);
   gsm.nextState = STATE_LEVEL;
   Frame();
   ASSERT_EQ(STATE_LEVEL, gsm.currentState);

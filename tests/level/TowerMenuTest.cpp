@@ -11,6 +11,9 @@
 #include "LevelHarness.h"
 #include "VXInput.h"
 #include "data/DataInput.h"
+#include "data/GUIData.h"
+#include "entities/SimpleSprites.h"
+#include "resources/ResourceManager.h"
 
 namespace {
 
@@ -52,26 +55,24 @@ class TowerMenuTest : public LevelTest {
 
 // ---- Upgrades ----
 
-TEST_F(TowerMenuTest, UpgradeClickThatAlsoBuildsUpgradesOnlyTheSelectedTowerAndOnlyIfStillAffordable) {
-  const int startMoney[2] = {60, 200};
-  for (int money : startMoney) {
-    EnterLevel(0);
-    HoldWaves();
-    int column = 0, row = 0;
-    Tower* selected = BuildOnFreeCell(1, &column, &row);
-    ASSERT_NE(nullptr, selected);
-    TakeTower(2);
-    ClickCell(column, row);  // selects the tower; its cell is taken, so the new one stays in hand
-    Towers().money = money;
-    ClickCell(column + 1, row);  // its upgrade cell, free grass: the tower in hand lands there
-    Frames(2);
-    Tower* built = Towers().FindTowerOn(Index(column + 1, row));
-    ASSERT_NE(nullptr, built) << "from " << money;
-    EXPECT_EQ(1, built->level) << "from " << money;
-    // 60 - 30 leaves too little for the upgrade; 200 - 30 pays it.
-    EXPECT_EQ(money == 60 ? 1 : 2, selected->level) << "from " << money;
-    EXPECT_EQ(money == 60 ? 30 : 120, Towers().money) << "from " << money;
-  }
+// With a tower in hand, a click on the selected tower's upgrade cell (free
+// grass under the green preview) builds there and buys nothing else.
+TEST_F(TowerMenuTest, ClickWithATowerInHandOnTheUpgradeCellOnlyBuilds) {
+  int column = 0, row = 0;
+  Tower* selected = BuildOnFreeCell(1, &column, &row);
+  ASSERT_NE(nullptr, selected);
+  TakeTower(2);
+  ClickCell(column, row);  // opens its menu; its cell is taken, so the new tower stays in hand
+  Frames(2);
+  ASSERT_TRUE(selected->MenuShown());
+  Towers().money = 200;
+  ClickCell(column + 1, row);
+  Frames(2);
+  Tower* built = Towers().FindTowerOn(Index(column + 1, row));
+  ASSERT_NE(nullptr, built);
+  EXPECT_EQ(1, built->level);
+  EXPECT_EQ(1, selected->level);
+  EXPECT_EQ(170, Towers().money);
 }
 
 TEST_F(TowerMenuTest, RequestForATowerOutOfPlayLeavesBuildModeFree) {
@@ -94,6 +95,131 @@ TEST_F(TowerMenuTest, RequestForATowerOutOfPlayLeavesBuildModeFree) {
   Click(30, 30);
   Press(VX_KEY_B);
   EXPECT_TRUE(Towers().buildMode);
+  EXPECT_EQ(100, Towers().money);
+}
+
+// A tower just built is selected, but its markers are not on screen: its
+// options wait until a click on the tower opens its menu.
+TEST_F(TowerMenuTest, FreshTowerOptionsActOnlyOnceItsMenuIsOpened) {
+  int column = 0, row = 0;
+  Tower* t = BuildOnFreeCell(1, &column, &row);
+  ASSERT_NE(nullptr, t);
+  EXPECT_EQ(70, Towers().money);
+  ClickCell(column + 1, row);  // where its upgrade marker would be
+  Frames(2);
+  EXPECT_EQ(1, t->level);
+  EXPECT_EQ(70, Towers().money);
+  Press(VX_KEY_B);  // a second tower, and the first sell cell
+  Click(495, 655);
+  int other = 0, otherRow = 0;
+  for (int c = 2; c <= 15 && !other; ++c) {
+    for (int r = 1; r <= 9 && !other; ++r) {
+      if (Map().cells[Index(c, r)] == 1 && Map().cells[Index(c - 1, r)] == 1 && (r != row || c > column + 2)) {
+        other = c;
+        otherRow = r;
+      }
+    }
+  }
+  ASSERT_GT(other, 0);
+  ClickCell(other, otherRow);
+  Tower* second = Towers().FindTowerOn(Index(other, otherRow));
+  ASSERT_NE(nullptr, second);
+  ClickCell(other - 1, otherRow);
+  EXPECT_FALSE(second->dead);
+  // Opened by a click on the tower, the options act.
+  Towers().money = 100;
+  ClickCell(column, row);
+  Frames(2);
+  EXPECT_TRUE(t->MenuShown());
+  ClickCell(column + 1, row);
+  Frames(2);
+  EXPECT_EQ(2, t->level);
+  EXPECT_EQ(50, Towers().money);
+}
+
+// The entry and exit columns never come into view: a tower on the first or
+// last column the view reaches shows that option below it (above it on the
+// last row of the field), in view, and a click on the marker acts.
+TEST_F(TowerMenuTest, TowersOnTheEdgeColumnsAreSoldAndUpgradedThroughMarkersInView) {
+  struct Case {
+    int column, row;
+    bool sale;  // else the upgrade
+  };
+  const Case cases[] = {{1, 9, true}, {1, 4, true}, {20, 1, false}, {20, 9, false}};
+  for (const Case& c : cases) {
+    EnterLevel(0);
+    HoldWaves();
+    ASSERT_EQ(1, Map().cells[Index(c.column, c.row)]) << c.column << ", " << c.row;
+    Towers().money = 100;
+    if (c.column > 16) {  // scroll to the right end
+      VXInputScriptCursor(959, 360);
+      Seconds(1.0);
+      VXInputScriptCursor(480, 360);
+      Frame();
+      ASSERT_FLOAT_EQ(240.0f, gVXCamPosX);
+    }
+    int x = CellX(c.column) - static_cast<int>(gVXCamPosX);
+    Press(VX_KEY_B);
+    Click(495, 655);
+    Click(x, CellY(c.row));
+    Tower* t = Towers().FindTowerOn(Index(c.column, c.row));
+    ASSERT_NE(nullptr, t);
+    Click(x, CellY(c.row));  // opens its menu
+    Seconds(1.0);
+    Sprite* marker = c.sale ? static_cast<Sprite*>(t->sellMarker) : static_cast<Sprite*>(t->upgradeMarker);
+    VXVec2 at = marker->position;
+    ASSERT_GT(marker->scale.x, 0.0f);
+    EXPECT_TRUE(at.x - 30.0f >= gVXWinMinX && at.x + 30.0f <= gVXWinMaxX && at.y - 30.0f >= -240.0f &&
+                at.y + 30.0f <= 300.0f)
+        << "marker at " << at.x << ", " << at.y << " outside the field in view";
+    Click(static_cast<int>(at.x - gVXCamPosX) + 480, 360 - static_cast<int>(at.y));
+    Frames(2);
+    if (c.sale) {
+      EXPECT_TRUE(t->dead) << c.column << ", " << c.row;
+      EXPECT_EQ(85, Towers().money);
+    } else {
+      EXPECT_EQ(2, t->level) << c.column << ", " << c.row;
+      EXPECT_EQ(20, Towers().money);
+    }
+  }
+}
+
+// The preview is green only where a click builds: never without the money for
+// a tower, and never once build mode has ended and put the tower in hand back.
+TEST_F(TowerMenuTest, PreviewIsRedWhereAClickWouldNotBuildAndNothingBuildsUnseen) {
+  int column = 0, row = 0;
+  Tower* t = BuildOnFreeCell(1, &column, &row);
+  ASSERT_NE(nullptr, t);
+  Towers().money = 60;
+  Press(VX_KEY_B);         // build mode with 60
+  ClickCell(column, row);  // opens the menu
+  Frames(2);
+  ClickCell(column + 1, row);  // buys the upgrade: 10 left, still in build mode
+  ASSERT_EQ(2, t->level);
+  ASSERT_EQ(10, Towers().money);
+  ASSERT_TRUE(Towers().buildMode);
+  Click(495, 655);  // a tower in hand
+  ASSERT_TRUE(Towers().placing);
+  int free = 0, freeRow = 0;
+  FindFreeCell(&free, &freeRow);
+  VXInputScriptCursor(CellX(free), CellY(freeRow));
+  Frame();
+  GUITile* preview = GUIData::GetInstance().guiTiles[6];
+  ASSERT_FALSE(preview->dead);
+  EXPECT_EQ(ResourceManager::GetInstance()->GetMiscTexture(MISC_RED_TILE), preview->texture);
+  ClickCell(free, freeRow);
+  EXPECT_EQ(nullptr, Towers().FindTowerOn(Index(free, freeRow)));
+  EXPECT_EQ(10, Towers().money);
+  // B ends build mode and puts the tower back: after B again no preview shows and no click builds.
+  Towers().money = 100;
+  Press(VX_KEY_B);
+  Press(VX_KEY_B);
+  ASSERT_TRUE(Towers().buildMode);
+  VXInputScriptCursor(CellX(free), CellY(freeRow));
+  Frame();
+  EXPECT_TRUE(preview->dead);
+  ClickCell(free, freeRow);
+  EXPECT_EQ(nullptr, Towers().FindTowerOn(Index(free, freeRow)));
   EXPECT_EQ(100, Towers().money);
 }
 

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstring>
 
+#include "VXInputInternal.h"
 #include "VXSystem.h"
 
 unsigned char gVXInputKeyCurr[256];
@@ -17,7 +18,8 @@ int gVXInputMouseDX = 0, gVXInputMouseDY = 0;
 static bool sScripted = false;
 static unsigned char sScriptKeys[256];
 static int sScriptX = 0, sScriptY = 0;
-static int sCursorCounter = 0;  // visible while >= 0, like the desktop's display counter
+static int sCursorCounter = 0;                  // visible while >= 0, like the desktop's display counter
+static unsigned char sPressedSinceSample[256];  // went down since the last sample
 
 static const unsigned char kDown = 0x80;
 
@@ -169,6 +171,8 @@ static void SamplePlatform(int* pX, int* pY) {
   if (buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE)) gVXInputKeyCurr[VX_KEY_MBUTTON] = kDown;
   if (buttons & SDL_BUTTON(SDL_BUTTON_X1)) gVXInputKeyCurr[0x05] = kDown;
   if (buttons & SDL_BUTTON(SDL_BUTTON_X2)) gVXInputKeyCurr[0x06] = kDown;
+  for (int vk = 0; vk < 256; ++vk) gVXInputKeyCurr[vk] |= sPressedSinceSample[vk];
+  memset(sPressedSinceSample, 0, sizeof(sPressedSinceSample));
 
   if (SDL_GetMouseFocus() == window) {
     SDL_GetMouseState(pX, pY);
@@ -182,12 +186,42 @@ static void SamplePlatform(int* pX, int* pY) {
   *pY = gy - wy;
 }
 
+// The virtual key of a mouse button; 0 = none.
+static unsigned char VirtualButton(int button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT:
+      return VX_KEY_LBUTTON;
+    case SDL_BUTTON_RIGHT:
+      return VX_KEY_RBUTTON;
+    case SDL_BUTTON_MIDDLE:
+      return VX_KEY_MBUTTON;
+    case SDL_BUTTON_X1:
+      return 0x05;
+    case SDL_BUTTON_X2:
+      return 0x06;
+    default:
+      return 0;
+  }
+}
+
+void VXInputNoteKeyDown(int scancode) {
+  if (scancode <= SDL_SCANCODE_UNKNOWN || scancode >= SDL_NUM_SCANCODES) return;
+  unsigned char vk = VirtualKey(static_cast<SDL_Scancode>(scancode));
+  if (vk) sPressedSinceSample[vk] = kDown;
+}
+
+void VXInputNoteButtonDown(int button) {
+  unsigned char vk = VirtualButton(button);
+  if (vk) sPressedSinceSample[vk] = kDown;
+}
+
 int VXInputInit(void) {
   return 1;
 }
 
 void VXInputReset(void) {
   memset(gVXInputKeyCurr, 0, sizeof(gVXInputKeyCurr));
+  memset(sPressedSinceSample, 0, sizeof(sPressedSinceSample));
   memset(gVXInputKeyPrev, 0, sizeof(gVXInputKeyPrev));
   gVXInputMouseX = gVXInputMouseY = 0;
   gVXInputMouseDX = gVXInputMouseDY = 0;

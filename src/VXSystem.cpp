@@ -12,6 +12,7 @@
 #include "VXGfxInternal.h"
 #include "VXGraphics.h"
 #include "VXInput.h"
+#include "VXInputInternal.h"
 
 int gVXWindowExists = 0;
 int gVXSysAppActive = 0;
@@ -64,8 +65,8 @@ static float ScaleFor(int pixels, int logical) {
   return scale;
 }
 
-// Full screen fills whatever the window got: the screen it ended on, or the
-// size a window manager chose, which may differ from the screen it started on.
+// The picture fills whatever the window got: the screen it ended on in full
+// screen, or the size a window manager chose, whatever was asked for.
 static void ScaleToDrawable() {
   int w = 0, h = 0;
   VXSysGetDrawableSize(&w, &h);
@@ -159,13 +160,18 @@ void VXSysUpdate(void) {
   while (SDL_PollEvent(&e)) {
     if (e.type == SDL_QUIT) {
       DestroyWindow();
+    } else if (e.type == SDL_KEYDOWN) {
+      if (!e.key.repeat) VXInputNoteKeyDown(e.key.keysym.scancode);
+    } else if (e.type == SDL_MOUSEBUTTONDOWN) {
+      VXInputNoteButtonDown(e.button.button);
     } else if (e.type == SDL_WINDOWEVENT) {
       switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
           DestroyWindow();
           break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-          if (gVXFullScreen) ScaleToDrawable();
+          // Also in a window: a window manager may ignore the fixed size.
+          ScaleToDrawable();
           break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
           gVXSysAppActive = 1;

@@ -169,10 +169,10 @@ void TowerManager::SelectOnGrid(int cell) {
   if (!t) return;
   t->menuDisabled = false;
   if (t->upgradeEffect->emitting && !t->selected) return;
-  // Options belong to the tower whose menu the last click opened, not to a
-  // selection an empty click beside it left behind, nor to a tower just built
-  // whose markers never showed. With a tower in hand the click is for it.
-  if (previous != t->cell || t != shown || placing) return;
+  // Options act only while their markers show: not for a selection an empty
+  // click beside the tower left behind, nor for a tower just built, whose
+  // menu was never opened. With a tower in hand the click is for that tower.
+  if (t != shown || placing) return;
   bool onLeft = selectedCell == Tower::SellCellOf(t->cell);
   bool onRight = selectedCell == Tower::UpgradeCellOf(t->cell);
   if (t->level == 1) {

@@ -30,8 +30,9 @@ const size_t kSmokeParticles = 500;
 const size_t kFallingParticles = 100;
 const size_t kInterfaceTiles = 8;
 
-// The codes the map file gives a cell; drilling monsters only ever turn cells into path.
-int FileCode(int cell) {
+}  // namespace
+
+int MapFileCode(int cell) {
   static int codes[2][GRID_CELLS];
   static bool read[2] = {false, false};
   int map = mapChoice == 1 ? 1 : 0;
@@ -44,6 +45,8 @@ int FileCode(int cell) {
   }
   return codes[map][cell];
 }
+
+namespace {
 
 std::string Say(const char* format, int a, int b = 0, int c = 0) {
   char text[200];
@@ -68,15 +71,16 @@ std::string TowersOnTheirCells() {
     int c = t->cell;
     if (!MapData::InGrid(c)) return Say("tower %d in play off the grid, cell %d", static_cast<int>(i), c);
     if (towerOn[c]++) return Say("two towers in play on cell %d", c);
-    if (FileCode(c) != CODE_BUILDABLE) return Say("tower on cell %d, which the map file makes code %d", c, FileCode(c));
+    if (MapFileCode(c) != CODE_BUILDABLE)
+      return Say("tower on cell %d, which the map file makes code %d", c, MapFileCode(c));
     if (map.cells[c] != CODE_GRASS) return Say("tower on cell %d, whose code is %d, not built", c, map.cells[c]);
     if (map.cellState[c] != t->type) return Say("tower of type %d on cell %d marked %d", t->type, c, map.cellState[c]);
   }
   for (int c = 0; c < GRID_CELLS; ++c) {
     if (map.cellState[c] != CELL_NO_TOWER && !towerOn[c])
       return Say("cell %d marked %d with no tower", c, map.cellState[c]);
-    if (map.cells[c] == CODE_BUILDABLE && FileCode(c) != CODE_BUILDABLE) {
-      return Say("cell %d buildable, which the map file makes code %d", c, FileCode(c));
+    if (map.cells[c] == CODE_BUILDABLE && MapFileCode(c) != CODE_BUILDABLE) {
+      return Say("cell %d buildable, which the map file makes code %d", c, MapFileCode(c));
     }
   }
   return "";

@@ -6,3 +6,5 @@
 
 // The first rule the running level breaks now, or an empty string.
 std::string BrokenRule();
+// The code the map file in play gives a cell: drilling monsters only ever turn cells into path.
+int MapFileCode(int cell);

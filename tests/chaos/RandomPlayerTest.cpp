@@ -1,7 +1,8 @@
-// The random player over a few fresh seeds, one for each display scale, and
-// the seeds that once found a fault, replayed up to just past where they
-// found it. A failure prints its seed; to replay one seed:
-//   ORVANE_SEED=<seed> ORVANE_FRAMES=<frames> random_player_test --gtest_filter='*GivenSeed*'
+// The random player over fresh seeds: on the shipped data at each display
+// scale, and on rich and harsh data, which win and lose whole games. A
+// failure prints its seed; to replay one seed:
+//   ORVANE_SEED=<seed> ORVANE_DATA=<0 shipped, 1 rich, 2 harsh> ORVANE_FRAMES=<frames>
+//     random_player_test --gtest_filter='*GivenSeed*'
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,39 +15,29 @@
 
 namespace {
 
-// Four and a half minutes of play on each map; under the sanitizers, some
-// ten times slower, the first map's part only.
+// Under the sanitizers, some ten times slower, a third of the frames.
 #ifdef ORVANE_SANITIZE
-const long kFrames = 16000;
+const long kFrames = 20000;
 #else
-const long kFrames = 32000;
+const long kFrames = 60000;
 #endif
 
 struct Seed {
   uint32_t seed;
-  long frames;
+  PlayData data;
   const char* name;
 };
 
-// Each found its fault within the given frames, the preview ones on their display scale.
-const Seed kFoundFaults[] = {
-    {1, 200, "a red preview that builds, at scale 2"},
-    {2, 1600, "a red preview that builds, at scale 1.5"},
-    {7, 600, "a red preview that builds, on 1366 x 768"},
-    {36, 13600, "the upgrade of the tower just built on the selected tower's upgrade cell"},
-    {32, 6300, "an upgrade request for a tower out of play"},
-    {0, 700, "the interface moved by the pause menu"},
-    {104, 1300, "a build paid with money spent on an upgrade"},
-    {60, 1700, "a sale refused in build mode that later made grass buildable"},
-    {240, 14400, "an upgrade offered after an empty click beside the tower"},
-};
-
-// Fresh seeds: a window, and full screens of scale 2, 1.5 and 1366 x 768; two of them begin on each map.
-const Seed kFresh[] = {
-    {1004, kFrames, "Window"},
-    {1001, kFrames, "FullScreenTwice"},
-    {1006, kFrames, "FullScreenOneAndAHalf"},
-    {1003, kFrames, "FullScreen1366x768"},
+// The seed picks the display scale: a window, full screens of scale 2, 1.5 and 1366 x 768.
+const Seed kSeeds[] = {
+    {1004, DATA_SHIPPED, "Window"},
+    {1001, DATA_SHIPPED, "FullScreenTwice"},
+    {1006, DATA_SHIPPED, "FullScreenOneAndAHalf"},
+    {1003, DATA_SHIPPED, "FullScreen1366x768"},
+    {2000, DATA_RICH, "RichWindow"},
+    {2005, DATA_RICH, "RichFullScreenTwice"},
+    {2002, DATA_RICH, "RichFullScreenOneAndAHalf"},
+    {3007, DATA_HARSH, "HarshFullScreen1366x768"},
 };
 
 void PrintTo(const Seed& s, std::ostream* out) {
@@ -61,40 +52,48 @@ class Engine : public ::testing::Environment {
 };
 const ::testing::Environment* const kEngine = ::testing::AddGlobalTestEnvironment(new Engine);
 
-void Play(uint32_t seed, long frames) {
-  RandomRun r = RandomPlayer(seed).Play(frames);
-  std::printf("seed %u: %ld frames, %d levels entered (maps played: %d), %d towers built\n", seed, r.frames,
-              r.levelsEntered, r.mapsPlayed, r.towersBuilt);
+RandomRun Play(uint32_t seed, PlayData data, long frames) {
+  RandomRun r = RandomPlayer(seed, data).Play(frames);
+  const Reach& a = r.reach;
+  std::printf(
+      "seed %u: %ld frames, %d levels (maps %d), %d builds, %d sales, upgrades %d to level 2 and %d to 3, "
+      "%d pauses, %d restarts, %d won, %d lost, wave %d reached, %d towers at once, %d drilling monsters, "
+      "%d end-screen clicks\n",
+      seed, r.frames, a.levelsEntered, a.mapsPlayed, a.builds, a.sales, a.upgradesTo2, a.upgradesTo3, a.pauses,
+      a.restarts, a.wins, a.losses, a.furthestWave, a.mostTowers, a.drillers, a.endScreenClicks);
   EXPECT_LT(r.brokenAt, 0) << "seed " << seed << " broke a rule at frame " << r.brokenAt << ": " << r.broken
-                           << "\nreplay: ORVANE_SEED=" << seed << " ORVANE_FRAMES=" << frames
+                           << "\nreplay: ORVANE_SEED=" << seed << " ORVANE_DATA=" << data << " ORVANE_FRAMES=" << frames
                            << " random_player_test --gtest_filter='*GivenSeed*'";
-  EXPECT_GE(r.levelsEntered, 1);
+  EXPECT_GE(a.levelsEntered, 1);
+  return r;
 }
 
 class RandomPlayerTest : public ::testing::TestWithParam<Seed> {};
 
 TEST_P(RandomPlayerTest, PlaysWithoutBreakingARule) {
-  Play(GetParam().seed, GetParam().frames);
+  RandomRun r = Play(GetParam().seed, GetParam().data, kFrames);
+#ifndef ORVANE_SANITIZE
+  // The rich and harsh seeds are there to reach the ends of the game.
+  if (GetParam().data == DATA_RICH) {
+    EXPECT_GE(r.reach.wins, 1);
+  } else if (GetParam().data == DATA_HARSH) {
+    EXPECT_GE(r.reach.losses, 1);
+  }
+#endif
 }
 
-INSTANTIATE_TEST_SUITE_P(FreshSeeds, RandomPlayerTest, ::testing::ValuesIn(kFresh),
+INSTANTIATE_TEST_SUITE_P(FreshSeeds, RandomPlayerTest, ::testing::ValuesIn(kSeeds),
                          [](const ::testing::TestParamInfo<Seed>& p) {
                            return "Seed" + std::to_string(p.param.seed) + p.param.name;
                          });
 
-// Every run starts afresh from the main menu at clock 0, so they can share one program.
-TEST(RandomPlayerFoundFaults, SeedsThatFoundAFaultNowPlayWithoutBreakingARule) {
-  for (const Seed& s : kFoundFaults) {
-    SCOPED_TRACE(std::string("the seed that found ") + s.name);
-    Play(s.seed, s.frames);
-  }
-}
-
 TEST(RandomPlayerReplay, GivenSeed) {
   const char* seed = std::getenv("ORVANE_SEED");
-  if (!seed) GTEST_SKIP() << "set ORVANE_SEED (and ORVANE_FRAMES) to replay one seed";
+  if (!seed) GTEST_SKIP() << "set ORVANE_SEED (and ORVANE_DATA, ORVANE_FRAMES) to replay one seed";
+  const char* data = std::getenv("ORVANE_DATA");
   const char* frames = std::getenv("ORVANE_FRAMES");
-  Play(static_cast<uint32_t>(std::strtoul(seed, nullptr, 10)), frames ? std::atol(frames) : kFrames);
+  Play(static_cast<uint32_t>(std::strtoul(seed, nullptr, 10)),
+       data ? static_cast<PlayData>(std::atoi(data)) : DATA_SHIPPED, frames ? std::atol(frames) : kFrames);
 }
 
 }  // namespace

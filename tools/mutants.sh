@@ -12,23 +12,22 @@ rm -rf "$work/src"
 mkdir -p "$work/src"
 git ls-files -z | xargs -0 tar -cf - | tar -xf - -C "$work/src"
 
-# name | file | text the fault replaces | the fault
+# name, file, the text the fault replaces, the fault: tab-separated, \n for a new line
 mutants=$(cat <<'EOF'
-sale-pays-10|level/TowerManager.cpp|t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1)|t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1 - 5)
-build-without-the-money|level/TowerManager.cpp|&& money >= TOWER_PRICE && FindIdleTower()|&& FindIdleTower()
-upgrade-without-the-money|level/TowerManager.cpp|  if (money < price) return nullptr;|
-refused-sale-kept|level/TowerManager.cpp|    sellOffered = false;\n    return;|    return;
-tower-in-hand-also-buys-options|level/TowerManager.cpp|if (t != shown \|\| placing) return;|if (t != shown) return;
-fresh-tower-options-live|level/TowerManager.cpp|if (t != shown \|\| placing) return;|if (placing) return;
-restart-keeps-build-mode|level/TowerManager.cpp|upgradeOffered = buildMode = placing|upgradeOffered = placing
-click-cell-off-by-one-while-the-view-moves|level/TowerManager.cpp|CellUnderCursor(LevelCamera::GetInstance().shownX)|CellUnderCursor(gVXCamPosX)
-click-cell-from-whole-columns-scrolled|level/TowerManager.cpp|std::floor((x + camX) / TILE_SIZE)|std::floor(x / TILE_SIZE) + static_cast<int>(camX / TILE_SIZE)
-preview-green-on-any-grass|level/TowerManager.cpp|  return MapData::InField(cellIndex) && MapData::GetInstance().CodeAt(cellIndex) == CODE_BUILDABLE &&\n         money >= TOWER_PRICE && FindIdleTower();|  return MapData::InField(cellIndex) && MapData::GetInstance().CodeAt(cellIndex) == CODE_BUILDABLE;
-build-is-free|level/TowerManager.cpp|  money -= TOWER_PRICE;\n|\n
-upgrade-costs-10-less|level/TowerManager.cpp|  money -= price;|  money -= price - 10;
-lives-lost-twice|entities/Monster.cpp|tm.lives > ExitCost() ? tm.lives - ExitCost() : 0|tm.lives > 2 * ExitCost() ? tm.lives - 2 * ExitCost() : 0
-kill-pays-nothing|entities/Monster.cpp|  TowerManager::GetInstance().AddMoney(reward);|
-wave-bonus-twice|entities/WaveManager.cpp|AddMoney(kWaveBonus);|AddMoney(2 * kWaveBonus);
+sale-pays-10	level/TowerManager.cpp	t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1)	t->level == 3 ? SELL_PRICE_3 : SELL_PRICE_1 - 5)
+build-without-the-money	level/TowerManager.cpp	money >= TOWER_PRICE && FindIdleTower();	FindIdleTower();
+build-with-the-pool-full	level/TowerManager.cpp	money >= TOWER_PRICE && FindIdleTower();	money >= TOWER_PRICE;
+refused-sale-kept	level/TowerManager.cpp	    sellOffered = false;\n    return;	    return;
+fresh-tower-options-live	level/TowerManager.cpp	if (t != shown || placing) return;	if (placing) return;
+tower-in-hand-also-buys-options	level/TowerManager.cpp	if (t != shown || placing) return;	if (t != shown) return;
+restart-keeps-build-mode	level/TowerManager.cpp	upgradeOffered = buildMode = placing	upgradeOffered = placing
+click-cell-off-by-one-while-the-view-moves	level/TowerManager.cpp	CellUnderCursor(LevelCamera::GetInstance().shownX)	CellUnderCursor(gVXCamPosX)
+click-cell-from-whole-columns-scrolled	level/TowerManager.cpp	std::floor((x + camX) / TILE_SIZE)	std::floor(x / TILE_SIZE) + static_cast<int>(camX / TILE_SIZE)
+build-is-free	level/TowerManager.cpp	  money -= TOWER_PRICE;\n	\n
+upgrade-costs-10-less	level/TowerManager.cpp	  money -= price;	  money -= price - 10;
+lives-lost-twice	entities/Monster.cpp	tm.lives > ExitCost() ? tm.lives - ExitCost() : 0	tm.lives > 2 * ExitCost() ? tm.lives - 2 * ExitCost() : 0
+kill-pays-nothing	entities/Monster.cpp	  TowerManager::GetInstance().AddMoney(reward);	
+wave-bonus-twice	entities/WaveManager.cpp	AddMoney(kWaveBonus);	AddMoney(2 * kWaveBonus);
 EOF
 )
 
@@ -40,13 +39,13 @@ cmake --build "$build" -j"$(nproc)" --target random_player_test orvane_resources
 
 printf '%-44s %-8s %s\n' fault caught "by (first rule broken)"
 status=0
-while IFS='|' read -r name file from to; do
+while IFS=$'\t' read -r name file from to; do
   [ -n "$name" ] || continue
   if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then continue; fi
   cp "$top/$file" "$work/src/$file"
   if ! python3 - "$work/src/$file" "$from" "$to" <<'PY'
 import sys
-path, old, new = sys.argv[1], sys.argv[2].replace('\\n', '\n').replace('\\|', '|'), sys.argv[3].replace('\\n', '\n').replace('\\|', '|')
+path, old, new = sys.argv[1], sys.argv[2].replace('\\n', '\n'), sys.argv[3].replace('\\n', '\n')
 text = open(path).read()
 if text.count(old) != 1:
     sys.exit(f"the text to replace is found {text.count(old)} times")

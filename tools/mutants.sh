@@ -10,7 +10,8 @@ top=$PWD
 work=${ORVANE_MUTANTS_DIR:-/tmp/orvane-mutants}
 rm -rf "$work/src"
 mkdir -p "$work/src"
-git ls-files -z | xargs -0 tar -cf - | tar -xf - -C "$work/src"
+# Fresh times: objects built from an earlier run's faults must not look up to date.
+git ls-files -z | xargs -0 tar -cf - | tar -xmf - -C "$work/src"
 
 # name, file, the text the fault replaces, the fault: tab-separated, \n for a new line
 mutants=$(cat <<'EOF'

@@ -33,13 +33,16 @@ SoundManager* SoundManager::GetInstance() {
 
 SoundManager::SoundManager()
     : result(AUDIO_OK), system(nullptr), sounds(), musicChannel(nullptr), effectChannel(nullptr), soundEnabled(true) {
-  // A system that fails to start still goes through every step: each call then
-  // fails with its own line and the game runs silent.
   result = AudioSystemCreate(&system);
-  ErrorCheck(result);
-  result = AudioSystemInit(system, 32, 0);
-  ErrorCheck(result);
-  if (result != AUDIO_OK) std::printf("No sound device: the game runs silent.\n");
+  if (result == AUDIO_OK) result = AudioSystemInit(system, 32, 0);
+  if (result != AUDIO_OK) {
+    // Every later call would fail the same way, each with its own line: say it once.
+    ErrorCheck(result);
+    std::printf("No sound device: the game runs silent.\n");
+    AudioSystemRelease(system);
+    system = nullptr;
+    return;
+  }
   for (const SoundFile& f : kSoundFiles) {
     if (f.stream) {
       result = AudioSystemCreateStream(system, f.path, AUDIO_HARDWARE, &sounds[f.id]);
@@ -65,7 +68,7 @@ AudioSound* SoundManager::GetSound(int id) {
 }
 
 void SoundManager::Play(AudioSound* sound) {
-  if (!soundEnabled) return;
+  if (!soundEnabled || !system) return;
   bool music = sound == sounds[SOUND_MENU_BG] || sound == sounds[SOUND_LEVEL_BG] || sound == sounds[SOUND_WIN_BG];
   if (music) {
     AudioSoundSetMode(sound, AUDIO_LOOP_NORMAL);

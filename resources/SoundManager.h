@@ -21,14 +21,15 @@ class SoundManager {
   static SoundManager* GetInstance();
 
   AudioSound* GetSound(int id);  // null for an id outside the table
-  void Play(AudioSound* sound);  // music ids loop on the music channel; the rest play once
+  // Music ids loop on the music channel; the rest play once. Without a device, nothing and no line.
+  void Play(AudioSound* sound);
   void Stop();                   // stops the music and the effect channel
   void SetVolume(float volume);  // both channels; the pause menu halves it
   void Update();
   void ErrorCheck(AudioResult code);
 
   AudioResult result;
-  AudioSystem* system;
+  AudioSystem* system;  // null without a sound device: the game runs silent
   AudioSound* sounds[SOUND_COUNT];
   AudioChannel* musicChannel;
   AudioChannel* effectChannel;

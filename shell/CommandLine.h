@@ -10,7 +10,8 @@ struct StartOptions {
 
 // Reads the arguments in order. Returns -1 when the game is to start with
 // *options; otherwise the exit status, having printed what was asked for to
-// out (0: --help, --version) or the fault and the usage to err (2).
+// out (0: -h, --help, --version; 1 when out cannot take it) or the fault and
+// the usage to err (2).
 int ReadCommandLine(int argc, const char* const* argv, StartOptions* options, std::FILE* out, std::FILE* err);
 
 // Before the first frame: the window mode and the sound switch as the options

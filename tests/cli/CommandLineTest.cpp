@@ -30,11 +30,11 @@ std::string Drain(std::FILE* f) {
   return text;
 }
 
-Reading Read(std::initializer_list<const char*> args) {
+// Reads a command line; what it writes to `out` is read back where it can be.
+Reading Read(std::initializer_list<const char*> args, std::FILE* out = std::tmpfile()) {
   std::vector<const char*> argv = {"orvane"};
   argv.insert(argv.end(), args);
   Reading r;
-  std::FILE* out = std::tmpfile();
   std::FILE* err = std::tmpfile();
   r.status = ReadCommandLine(static_cast<int>(argv.size()), argv.data(), &r.options, out, err);
   r.out = Drain(out);
@@ -72,19 +72,29 @@ TEST(CommandLineTest, WindowedAndMuteTakeAnyOrderAndRepeats) {
   EXPECT_FALSE(one.options.windowed);
 }
 
-TEST(CommandLineTest, HelpAndVersionPrintToStdoutAndEndTheRun) {
+TEST(CommandLineTest, HelpAndVersionPrintToStdoutAndEndTheRunWithStatus1IfItIsFull) {
   Reading help = Read({"--windowed", "--help"});
   EXPECT_EQ(0, help.status);
   EXPECT_EQ("Usage: orvane [--windowed] [--mute]", FirstLine(help.out));
-  for (const char* option : {"--windowed", "--mute", "--help", "--version"}) {
+  for (const char* option : {"--windowed", "--mute", "-h, --help", "--version"}) {
     EXPECT_NE(std::string::npos, help.out.find(std::string("\n  ") + option + " ")) << option;
   }
   EXPECT_EQ("", help.err);
+  Reading shortHelp = Read({"--mute", "-h", "--version"});
+  EXPECT_EQ(0, shortHelp.status);
+  EXPECT_EQ(help.out, shortHelp.out);
 
   Reading version = Read({"--version"});
   EXPECT_EQ(0, version.status);
   EXPECT_EQ(std::string("Orvane ") + ORVANE_VERSION + "\nVexor Engine 3.04\n", version.out);
   EXPECT_EQ("", version.err);
+
+  // Standard output on a full disk: the answer is lost, and the status says so.
+  for (const char* arg : {"--help", "-h", "--version"}) {
+    Reading full = Read({arg}, std::fopen("/dev/full", "w"));
+    EXPECT_EQ(1, full.status) << arg;
+    EXPECT_EQ("orvane: cannot write to standard output: No space left on device\n", full.err) << arg;
+  }
 }
 
 TEST(CommandLineTest, AnyOtherArgumentIsOneLineAndTheUsageOnStderrWithStatus2) {
@@ -94,7 +104,7 @@ TEST(CommandLineTest, AnyOtherArgumentIsOneLineAndTheUsageOnStderrWithStatus2) {
     const char* line;
   };
   for (Case c :
-       {Case{"--fullscreen", "orvane: unknown option '--fullscreen'"}, Case{"-h", "orvane: unknown option '-h'"},
+       {Case{"--fullscreen", "orvane: unknown option '--fullscreen'"}, Case{"-v", "orvane: unknown option '-v'"},
         Case{"--mute=yes", "orvane: unknown option '--mute=yes'"}, Case{"-", "orvane: unknown option '-'"},
         Case{"level2", "orvane: unexpected argument 'level2'"}, Case{"", "orvane: unexpected argument ''"}}) {
     Reading r = Read({"--mute", c.arg, "--help"});

@@ -100,14 +100,3 @@ for sound in LevelBG LoseBG; do
   pid=""
 done
 echo "a missing sound gave one error line and the game went on"
-
-# No sound device at all: the start-up lines (the device, then each of the ten
-# files), and the game runs silent.
-SDL_AUDIODRIVER=no-such-driver start_game "$work/a/orvane"
-sleep 3
-kill -0 "$pid" 2>/dev/null || fail "the game stopped without a sound device"
-kill -TERM "$pid"
-wait_for_exit
-[ "$status" = 0 ] || fail "exit status $status without a sound device"
-[ "$(grep -c 'FMOD error' "$log")" = 11 ] || fail "not eleven error lines without a sound device"
-echo "without a sound device the game ran silent"

@@ -17,8 +17,9 @@ warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -
 [ -z "$warnings" ] || fail "man reports: $warnings"
 
 text=$(MANWIDTH=80 man -l "$page" 2>/dev/null | col -b)
-options=$(echo "$text" | sed -n '/^OPTIONS/,/^[A-Z]/p' | grep -oE '^ {7}--[a-z]+' | tr -d ' ' | sort)
-listed=$("$game" --help | grep -oE '^  --[a-z]+' | tr -d ' ' | sort)
+# An option and its short form, as in "-h, --help".
+options=$(echo "$text" | sed -n '/^OPTIONS/,/^[A-Z]/p' | grep -oE '^ {7}(-[a-z], )?--[a-z]+' | sed 's/^ *//' | sort)
+listed=$("$game" --help | grep -oE '^  (-[a-z], )?--[a-z]+' | sed 's/^ *//' | sort)
 [ -n "$listed" ] || fail "--help lists no option"
 [ "$options" = "$listed" ] || fail "the page documents [$(echo $options)], --help lists [$(echo $listed)]"
 for section in SYNOPSIS CONTROLS FILES 'EXIT STATUS'; do

@@ -53,13 +53,15 @@ Track MonsterHit() {
 Track ButtonClick() {
   Track track(0.09, false);
   Mono click(Samples(0.09), 0.0f);
-  WhiteNoise noise(5u);
+  WhiteNoise noise(7u);
   Biquad tick;
   tick.SetHighpass(3000.0, 0.7);
   for (size_t i = 0; i < click.size(); ++i) {
     double t = static_cast<double>(i) / kRate;
+    // The edge starts against the body so that their first crests do not add
+    // up: the same sound with a lower peak, which leaves room to be heard.
     double body = std::sin(2.0 * kPi * 1250.0 * t) * std::exp(-t / 0.012);
-    double edge = 0.6 * std::sin(2.0 * kPi * 2900.0 * t) * std::exp(-t / 0.005);
+    double edge = -0.6 * std::sin(2.0 * kPi * 2900.0 * t) * std::exp(-t / 0.005);
     double snap = 0.4 * tick.Process(noise.Next()) * std::exp(-t / 0.002);
     double env = std::min(1.0, t / 0.0005) * std::min(1.0, (0.09 - t) / 0.01);
     click[i] = static_cast<float>(env * (body + edge + snap));

@@ -241,8 +241,7 @@ double Rms(const Track& track) {
 }
 
 double LoudestRms(const Track& track) {
-  size_t window = std::min(Samples(0.05), track.Length());
-  if (window == 0) return 0.0;
+  const size_t window = Samples(0.1);
   double sum = 0.0, best = 0.0;
   for (size_t i = 0; i < track.Length(); ++i) {
     sum += track.left[i] * track.left[i] + track.right[i] * track.right[i];
@@ -250,7 +249,7 @@ double LoudestRms(const Track& track) {
       size_t j = i - window;
       sum -= track.left[j] * track.left[j] + track.right[j] * track.right[j];
     }
-    if (i + 1 >= window) best = std::max(best, sum);
+    best = std::max(best, sum);
   }
   return std::sqrt(std::max(best, 0.0) / (2.0 * window));
 }

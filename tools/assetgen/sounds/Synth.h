@@ -80,7 +80,8 @@ void FadeOut(Track& track, double seconds);
 
 double Peak(const Track& track);
 double Rms(const Track& track);
-// Loudness of a short sound: the loudest 50 ms stretch.
+// Loudness of a short sound: its loudest 100 ms, about the span over which the
+// ear sums loudness; a sound shorter than that counts the silence after it.
 double LoudestRms(const Track& track);
 void Scale(Track& track, double gain);
 // Brings the track to `targetDb` (of `loudness`), lowering it if its peak would pass `peakLimit`.

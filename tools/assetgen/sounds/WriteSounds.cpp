@@ -14,13 +14,16 @@
 
 namespace {
 
-// Loudness targets in dBFS: the loops share one level (whole-file RMS); effects
-// sit a little under it and the two that repeat constantly well under it
-// (loudest 50 ms). Peaks stay below -1.6 dBFS so encoding cannot reach -1.
-const double kMusicDb = -18.0;
-const double kStingDb = -14.0;
-const double kEffectDb = -16.0;
-const double kFrequentDb = -27.0;
+// Loudness targets in dBFS. The loops share one level (whole-file RMS). Every
+// effect's loudest 100 ms sits over the music it plays over, so a kill or a
+// lost life is heard through the level theme: most a little over it, the hit,
+// the money notice and the click (which repeat often) just over it, the defeat
+// sting (alone on its screen) a little louder. Peaks stay below -1.6 dBFS so
+// encoding cannot reach -1.
+const double kMusicDb = -20.0;
+const double kStingDb = kMusicDb + 4.0;
+const double kEffectDb = kMusicDb + 3.0;
+const double kFrequentDb = kMusicDb + 1.0;
 const double kPeakLimit = 0.83;
 
 struct SoundJob {
@@ -39,7 +42,7 @@ const SoundJob kJobs[] = {
     {"Warning.ogg", sound::WarningHorn, false, kEffectDb, true},
     {"TowerBuild.ogg", sound::BuildChime, false, kEffectDb, true},
     {"SellBG.ogg", sound::CoinJingle, false, kEffectDb, true},
-    {"ButtonClick.ogg", sound::ButtonClick, true, kEffectDb - 4.0, true},
+    {"ButtonClick.ogg", sound::ButtonClick, true, kFrequentDb, true},
     {"MonsterDie.ogg", sound::MonsterHit, true, kFrequentDb, true},
     {"LoseLife.ogg", sound::MoneyBlip, true, kFrequentDb, true},
 };

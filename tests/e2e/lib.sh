@@ -116,12 +116,20 @@ differs() {
 }
 
 last=""
-# Takes a screenshot; with "changed", fails unless it differs from the previous one.
+# Takes a screenshot; with "changed", waits up to ten seconds for the screen to
+# differ from the previous one, and fails if it never does: a frame that runs
+# late on a busy machine is not a fault of the game.
 shot() {
   local file="$shots/$1.png"
   import -window root "$file" || fail "screenshot $1"
   if [ "${2:-}" = changed ] && [ -n "$last" ]; then
-    differs "$last" "$file" || fail "$1: the screen did not change"
+    local tries=0
+    until differs "$last" "$file"; do
+      tries=$((tries + 1))
+      [ "$tries" -le 20 ] || fail "$1: the screen did not change"
+      sleep 0.5
+      import -window root "$file" || fail "screenshot $1"
+    done
   fi
   last=$file
 }

@@ -17,6 +17,11 @@ static int64_t sFrameEnd = 0;
 static int64_t sFrequency = 0;
 static double sSecondsPerCount = 0.0;
 
+// A longer frame (a suspended laptop, a debugger, a frozen desktop) counts as
+// this long, so that the game resumes where it stopped instead of moving
+// everything by the whole pause; no real frame comes near it.
+static const double kLongestFrame = 0.25;
+
 static bool sScripted = false;
 static int64_t sScriptedFrequency = 1;
 static int64_t sScriptedCounter = 0;
@@ -100,6 +105,8 @@ void VXFrameRateControllerEnd(void) {
     if (sScripted) SkipScriptedWait();
     MeasureFrame();
   }
+  const double longest = gVXFrameTimeMin > kLongestFrame ? gVXFrameTimeMin : kLongestFrame;
+  if (gVXFrameTime > longest) gVXFrameTime = longest;
   gVXFrameRate = 1.0 / gVXFrameTime;
   ++gVXFrameCounter;
 }

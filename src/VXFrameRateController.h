@@ -12,10 +12,10 @@ extern uint32_t gVXFrameCounter;  // frames completed since the last init or res
 void VXFrameRateControllerInit(unsigned frameRateMax);
 void VXFrameRateControllerReset(void);
 void VXFrameRateControllerStart(void);
-// Busy-waits until the minimum frame time has passed since Start, then
-// measures the frame. A frame longer than a quarter second (or than the
-// minimum, when that is longer) counts as that long: after a stall the game
-// resumes where it was.
+// Waits until the minimum frame time has passed since Start, asleep but for
+// a spin through the last millisecond, then measures the frame. A frame
+// longer than a quarter second (or than the minimum, when that is longer)
+// counts as that long: after a stall the game resumes where it was.
 void VXFrameRateControllerEnd(void);
 double VXFrameRateControllerGetFrameTime(void);
 unsigned VXFrameRateControllerGetFrameCount(void);

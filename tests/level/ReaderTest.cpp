@@ -193,7 +193,7 @@ TEST_F(ReaderTest, DataFileThatIsNotLabelsAndWholeNumbersIsNamedWithItsLine) {
       {"hex-values.txt", "line 1: money is not a whole number: \"0x64\"."},
       {"label-over-256-characters.txt",
        "line 1: the label before money does not end in one space: \"Money-------------------\"."},
-      {"labels-ending-in-a-tab.txt", "line 1: the label before money does not end in one space: \"Money:\\t100\"."},
+      {"labels-ending-in-a-tab.txt", "line 2: the label before lives does not end in one space: \"Lives:\\t20\"."},
       {"ends-inside-a-wave-record.txt", "line 21: the file ends before wave 3's speed."},
   };
   for (const auto& c : kCases) {

@@ -5,18 +5,21 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 bool DataFileRead(const char* path, std::string* text) {
   std::error_code ec;
   std::ifstream in;
   // Checked before opening: opening a FIFO for reading waits for a writer.
-  if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
+  if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary | std::ios::ate);
   if (!in.is_open()) {
     std::printf("File could not be opened.\n");
     return false;
   }
-  text->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::streamoff size = in.tellg();
+  text->resize(size > 0 ? static_cast<size_t>(size) : 0);
+  in.seekg(0);
+  in.read(&(*text)[0], static_cast<std::streamsize>(text->size()));
+  text->resize(static_cast<size_t>(in.gcount()));
   if (text->compare(0, 3, "\xEF\xBB\xBF") == 0) text->erase(0, 3);
   return true;
 }

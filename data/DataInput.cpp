@@ -69,6 +69,7 @@ class DataReader {
 
  private:
   bool Read(int* out, Range range);
+  void Fault(DataScanner::Result label, DataScanner::Result number) const;
   bool WaveRecord();
   void Name(char* out, size_t size) const;
   bool FirstWord();
@@ -105,30 +106,35 @@ bool DataReader::FirstWord() {
   return true;
 }
 
-// Skips the label and reads one value, held to the range. A value that cannot
-// be read stores nothing and names the file, the line and the value.
-bool DataReader::Read(int* out, Range range) {
+// Names the file, the line and the value that could not be read.
+void DataReader::Fault(DataScanner::Result label, DataScanner::Result number) const {
   char name[64];
   Name(name, sizeof(name));
+  if (number == DataScanner::END) {
+    DataFaultReport("%s line %d: the file ends before %s.", kDataFile, scan.Line(), name);
+  } else if (label == DataScanner::BAD) {
+    DataFaultReport("%s line %d: the label before %s does not end in one space: \"%s\".", kDataFile, scan.Line(), name,
+                    scan.Token().c_str());
+  } else {
+    DataFaultReport("%s line %d: %s is not a whole number: \"%s\".", kDataFile, scan.Line(), name,
+                    scan.Token().c_str());
+  }
+}
+
+// Skips the label and reads one value, held to the range. A value that cannot
+// be read stores nothing.
+bool DataReader::Read(int* out, Range range) {
   int value = 0;
   DataScanner::Result label = scan.Label();
   DataScanner::Result number = label == DataScanner::READ ? scan.Int(&value) : label;
-  if (number == DataScanner::END) {
-    DataFaultReport("%s line %d: the file ends before %s.", kDataFile, scan.Line(), name);
-    return false;
-  }
-  if (label == DataScanner::BAD) {
-    DataFaultReport("%s line %d: the label before %s does not end in one space: \"%s\".", kDataFile, scan.Line(), name,
-                    scan.Token().c_str());
-    return false;
-  }
-  if (number == DataScanner::BAD) {
-    DataFaultReport("%s line %d: %s is not a whole number: \"%s\".", kDataFile, scan.Line(), name,
-                    scan.Token().c_str());
+  if (number != DataScanner::READ) {
+    Fault(label, number);
     return false;
   }
   int held = value < range.lo ? range.lo : (value > range.hi ? range.hi : value);
   if (held != value && FirstWord()) {
+    char name[64];
+    Name(name, sizeof(name));
     std::printf("%s line %d: %s %d held to %d.\n", kDataFile, scan.Line(), name, value, held);
   }
   *out = held;

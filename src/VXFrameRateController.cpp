@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -20,9 +21,12 @@ static int64_t sFrameEnd = 0;
 static int64_t sFrequency = 0;
 static double sSecondsPerCount = 0.0;
 
-// The wait sleeps until this long before the frame's end, then spins on the
-// counter: a sleep wakes late by tens of microseconds, more on a busy machine.
-static const double kSpinSeconds = 0.001;
+// The wait sleeps until a little before the frame's end, then spins on the
+// counter. How little follows how late the recent sleeps woke: tens of
+// microseconds on a quiet machine, a millisecond or more on a busy one.
+static const double kSpinLeast = 0.0005;
+static const double kSpinMost = 0.004;
+static double sLateWake = 0.0;  // seconds; the worst recent lateness, fading
 // A longer frame (a suspended laptop, a debugger, a frozen desktop) counts as
 // this long, so that the game resumes where it stopped instead of moving
 // everything by the whole pause; no real frame comes near it.
@@ -86,8 +90,15 @@ static void SkipScriptedWait(void) {
 }
 
 static void SleepMostOfTheWait(void) {
-  const double seconds = gVXFrameTimeMin - gVXFrameTime - kSpinSeconds;
-  if (seconds > 0.0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+  const double spin = std::min(kSpinLeast + sLateWake, kSpinMost);
+  const double seconds = gVXFrameTimeMin - gVXFrameTime - spin;
+  if (seconds <= 0.0) return;
+  const double asleep = gVXFrameTime;
+  std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+  MeasureFrame();
+  // A late wake counts in full at once and fades over about a second.
+  const double late = gVXFrameTime - asleep - seconds;
+  sLateWake = std::max(late, sLateWake * 0.97);
 }
 
 void VXFrameRateControllerInit(unsigned frameRateMax) {

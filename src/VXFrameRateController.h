@@ -13,7 +13,8 @@ void VXFrameRateControllerInit(unsigned frameRateMax);
 void VXFrameRateControllerReset(void);
 void VXFrameRateControllerStart(void);
 // Waits until the minimum frame time has passed since Start, asleep but for
-// a spin through the last millisecond, then measures the frame. A frame
+// a spin through the last half millisecond or so (more while sleeps wake
+// late), then measures the frame. A frame
 // longer than a quarter second (or than the minimum, when that is longer)
 // counts as that long: after a stall the game resumes where it was.
 void VXFrameRateControllerEnd(void);

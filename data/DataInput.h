@@ -10,9 +10,11 @@ class DataInput {
  public:
   static DataInput& GetInstance();
 
-  // Needs the waves to exist. A missing file prints "File could not be
-  // opened." and keeps every value; a bad value stops the reading there.
-  void LoadDataFile();
+  // Needs the waves to exist. False when the file cannot give a playable
+  // level: missing ("File could not be opened."), or a value that cannot be
+  // read, which stops the reading there. Either is named in one line.
+  // Values held to their range say so, once each.
+  bool LoadDataFile();
   // The value of a tower type (1..4) under a key, or 0; never inserts.
   int GetTowerStat(int towerType, int key) const;
 

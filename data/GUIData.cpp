@@ -2,10 +2,11 @@
 #include "data/GUIData.h"
 
 #include <cstdio>
-#include <fstream>
+#include <string>
 
 #include "VXGraphics.h"
 #include "VXInput.h"
+#include "data/DataFile.h"
 #include "data/MapData.h"
 #include "entities/SimpleSprites.h"
 #include "entities/Tower.h"
@@ -54,16 +55,54 @@ void GUIData::ResetGeometry() {
   cameraX = 0.0f;
 }
 
+static const char* kLayoutFile = "Resources/GUI.txt";
+
 void GUIData::LoadLayoutFile() {
-  std::ifstream in("Resources/GUI.txt");
-  if (!in.is_open()) {
-    std::printf("File could not be opened.\n");
-    return;
-  }
+  std::string text;
+  bool read = DataFileRead(kLayoutFile, &text);
   if (!layout) return;
-  for (unsigned i = 0; i < tileCount && !in.eof(); ++i) {
+  int lines[8] = {};  // where each entry was read; 0 when it was not
+  DataScanner scan(text);
+  for (unsigned i = 0; read && i < tileCount && i < 8; ++i) {
     int value = 0;
-    if (in >> value) layout[i] = value;
+    DataScanner::Result r = scan.Int(&value);
+    if (r == DataScanner::END) break;
+    if (r == DataScanner::BAD) {
+      std::printf("%s line %d: \"%s\" is not a whole number; entries %u to %u keep their values.\n", kLayoutFile,
+                  scan.Line(), scan.Token().c_str(), i + 1, tileCount);
+      break;
+    }
+    layout[i] = value;
+    lines[i] = scan.Line();
+  }
+  HoldButtons(lines);
+}
+
+// Clicks build by where they fall, whatever the layout says, so every one of
+// the four buttons must show its own tower: an entry outside 1 to 4, or one
+// that repeats an earlier button's type, is held to the first type not shown.
+void GUIData::HoldButtons(const int* lines) {
+  bool shown[6] = {};
+  bool held[8] = {};
+  // The buttons are the entries between the two strips and the preview.
+  const unsigned first = 2, end = tileCount < 6 ? first : (tileCount - 2 < 6 ? tileCount - 2 : 6);
+  for (unsigned i = first; i < end; ++i) {
+    int v = layout[i];
+    held[i] = v < 1 || v > 4 || shown[v];
+    if (!held[i]) shown[v] = true;
+  }
+  for (unsigned i = first; i < end; ++i) {
+    if (!held[i]) continue;
+    int type = 1;
+    while (shown[type]) ++type;
+    shown[type] = true;
+    if (lines[i] > 0) {
+      std::printf("%s line %d: build-bar entry %u value %d held to %d.\n", kLayoutFile, lines[i], i + 1, layout[i],
+                  type);
+    } else {
+      std::printf("%s: build-bar entry %u value %d held to %d.\n", kLayoutFile, i + 1, layout[i], type);
+    }
+    layout[i] = type;
   }
 }
 

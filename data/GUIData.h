@@ -10,8 +10,11 @@ class GUIData {
  public:
   static GUIData& GetInstance();
 
-  void CreateTiles();     // level Load
-  void LoadLayoutFile();  // level Initialize
+  void CreateTiles();  // level Load
+  // Level Initialize. Never keeps a level from starting: a missing file keeps
+  // the layout ("File could not be opened."), and the button entries are
+  // held, one line each, so that every button shows its tower.
+  void LoadLayoutFile();
   // The tower type of the build-bar button under the cursor, or 0.
   int HitTest() const;
   void UpdateLayout();  // every frame
@@ -35,4 +38,5 @@ class GUIData {
   void PlacePreview(GUITile* tile);
   bool PlaceSelectionPanel(GUITile* tile);
   bool PlaceButton(GUITile* tile, int value);
+  void HoldButtons(const int* lines);
 };

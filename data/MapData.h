@@ -1,6 +1,7 @@
 // The 22 x 12 grid: cell codes from the map file, tower occupancy, the entry
 // and exit of the path, and the 264 ground tiles with the season sweep.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "VXMath.h"
@@ -36,7 +37,10 @@ class MapData {
   static MapData& GetInstance();
 
   void CreateTiles();  // level Load
-  void LoadMapFile();  // level Initialize: the file chosen by mapChoice
+  // Level Initialize: the file chosen by mapChoice. False, after a line that
+  // names the file and what is wrong, when it cannot give a playable level:
+  // missing, not plain decimal text, or no way through from entry to exit.
+  bool LoadMapFile();
   // The world position where monsters appear; records startCell and endCell.
   VXVec2 FindStartAndEnd();
   void RefreshTiles();  // every frame; one column per frame during a sweep
@@ -67,4 +71,7 @@ class MapData {
   MapData();
   ~MapData();
   void PlaceTile(Tile* tile, int column, int row, int season);
+  bool ReadCells(const char* name, const std::string& text);
+  int PathEnd(int column) const;
+  bool HasWayThrough(const char* name) const;
 };

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-// The whitespace-separated ints at the start of the text, read one after the
-// other as `stream >> int` reads them in the C locale: at most max, up to the
-// first that is not a decimal int or does not fit one. Returns how many.
+// The whitespace-separated ints at the start of the text (after a UTF-8
+// byte-order mark), read one after the other as `stream >> int` reads them in
+// the C locale: at most max, up to the first word that is not a whole decimal
+// int ("12abc" is not) or does not fit one. Returns how many.
 size_t LeadingInts(const uint8_t* data, size_t size, int* out, size_t max);

@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rig::WriteData("DataInput.txt", data, size);
   rig::RestartLevel();
+  if (!LevelStarted()) return 0;
   TowerManager::GetInstance().money = 1000;
   WaveManager::GetInstance().timeToNextWave = 0.0f;
   // A tower of the type the input's length picks, on the first free build cell in view.

@@ -1,6 +1,7 @@
 // Fuzzes the game-data reader alone: the bytes in, and every value it writes
 // out held where the rest of the game can take it.
 #include "ReaderTarget.h"
+#include "data/DataFault.h"
 #include "data/DataInput.h"
 #include "entities/Monster.h"
 #include "entities/Wave.h"
@@ -12,6 +13,7 @@ namespace {
 // rewards summed over a whole game all stay inside an int.
 const int kMost = 100000;
 const int kMostRange = 10000;
+const int kMostCount = 1000;  // half an hour of spawning
 
 bool Within(int value, int lo, int hi) {
   return value >= lo && value <= hi;
@@ -38,7 +40,7 @@ void Clear() {
 
 void CheckWave(const Wave& wave) {
   Require(wave.monsters.size() == MONSTERS_PER_WAVE, "a wave keeps its 30 monsters");
-  Require(Within(wave.monsterCount, 0, kMost), "a wave's monster count lies in 0..100000");
+  Require(Within(wave.monsterCount, 0, kMostCount), "a wave's monster count lies in 0..1000");
   const Monster& first = *wave.monsters.front();
   Require(first.health == first.maxHealth && Within(first.health, -kMost, kMost),
           "health is its maximum, within 100000 either way");
@@ -46,8 +48,8 @@ void CheckWave(const Wave& wave) {
           "speed is a whole number within 100000 either way, the same on both axes");
   Require(first.velocity.x == first.baseVelocity.x && first.velocity.y == first.baseVelocity.y,
           "velocity starts at the base speed");
-  Require(first.reward == first.baseReward && Within(first.reward, -kMost, kMost),
-          "the reward is its base, within 100000 either way");
+  Require(first.reward == first.baseReward && Within(first.reward, 0, kMost),
+          "the reward is its base, in 0..100000: kills never take money away");
   for (const Monster* m : wave.monsters) {
     Require(m->health == first.health && m->baseVelocity.x == first.baseVelocity.x && m->reward == first.reward,
             "every monster of a wave has the same values");
@@ -78,9 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Clear();
   rig::WriteData("DataInput.txt", data, size);
   DataInput& values = DataInput::GetInstance();
-  values.LoadDataFile();
-  Require(Within(values.startMoney, -kMost, kMost) && Within(values.startLives, -kMost, kMost),
-          "money and lives within 100000 either way");
+  DataFaultClear();
+  bool playable = values.LoadDataFile();
+  Require(playable == (DataFaultText()[0] == '\0'), "a file is refused exactly when its fault is named");
+  Require(Within(values.startMoney, -kMost, kMost) && Within(values.startLives, playable ? 1 : 0, kMost),
+          "money within 100000 either way, lives in 1..100000 once the file is read");
   const std::vector<Wave*>& waves = WaveManager::GetInstance().waves;
   Require(waves.size() == WAVE_COUNT, "the reader keeps the ten waves");
   for (const Wave* w : waves) CheckWave(*w);

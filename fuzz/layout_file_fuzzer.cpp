@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rig::WriteData("GUI.txt", data, size);
   rig::RestartLevel();
+  if (!LevelStarted()) return 0;
   TowerManager::GetInstance().money = 1000;
   rig::Press(VX_KEY_B);
   rig::Click(495 + 110 * static_cast<int>(size % 4), 655);

@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rig::WriteData("OriginalMap.txt", data, size);
   rig::RestartLevel();
+  if (!LevelStarted()) return 0;
   const int waves[] = {0, 3};  // an ordinary wave and the first drilling one
   rig::HoldWavesAndSpawn(waves, 2, 600.0f);
   if (!rig::WalkMonstersOnly(200)) std::abort();

@@ -3,6 +3,7 @@
 
 #include "VXGraphics.h"
 #include "VXInput.h"
+#include "data/DataFault.h"
 #include "data/DataInput.h"
 #include "data/GUIData.h"
 #include "data/MapData.h"
@@ -41,6 +42,7 @@ LevelOne::LevelOne()
     : textFont(0),
       paused(false),
       confirmQuit(false),
+      refused(false),
       background(nullptr),
       warning(nullptr),
       tutorial(nullptr),
@@ -74,12 +76,20 @@ void LevelOne::Load() {
 }
 
 void LevelOne::Initialize() {
-  PlaySound(SOUND_LEVEL_BG);
+  DataFaultClear();
   SeasonState::GetInstance().RollSeason();
-  MapData::GetInstance().LoadMapFile();
-  DataInput::GetInstance().LoadDataFile();
+  // Every file is read, so that each one that cannot give a level is named.
+  bool playable = MapData::GetInstance().LoadMapFile();
+  playable = DataInput::GetInstance().LoadDataFile() && playable;
   TowerManager::GetInstance().InitFromData();
   GUIData::GetInstance().LoadLayoutFile();
+  refused = !playable;
+  if (refused) {
+    // Back to the map selection, which shows the fault; not one frame is played.
+    GameStateManager::GetInstance().nextState = STATE_MAPSELECT;
+    return;
+  }
+  PlaySound(SOUND_LEVEL_BG);
   background->SetDead(false);
   warning->SetDead(false);
   tutorial->SetDead(false);
@@ -96,7 +106,7 @@ void LevelOne::Free() {
   map.startCell = map.endCell = map.sweepRow = map.sweepColumn = map.sweepTile = 0;
   ParticleSystem::GetInstance().Reset();
   SoundManager::GetInstance()->Stop();
-  PlaySound(SOUND_BUTTON_CLICK);
+  if (!refused) PlaySound(SOUND_BUTTON_CLICK);  // a refused start already clicked in the map selection
   paused = false;
   confirmQuit = false;
   background->SetDead(true);
@@ -123,6 +133,7 @@ void LevelOne::Unload() {
 }
 
 void LevelOne::Update() {
+  if (refused) return;
   if (VXInputCheckTriggered(VX_KEY_ESCAPE)) {
     PlaySound(SOUND_BUTTON_CLICK);
     if (!confirmQuit) {

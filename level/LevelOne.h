@@ -30,6 +30,7 @@ class LevelOne : public BaseLevel {
   int textFont;
   bool paused;
   bool confirmQuit;
+  bool refused;  // a data file could not give a playable level
   Background* background;
   Warning* warning;
   Tutorial* tutorial;

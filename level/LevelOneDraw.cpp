@@ -65,6 +65,7 @@ static bool GroundCoversView() {
 }
 
 void LevelOne::Draw() {
+  if (refused) return;
   VXGfxSetBlendMode(VX_BLEND_ALPHA);
   VXGfxSetRenderMode(VX_RENDER_TEXTURE);
   VXGfxSetTransparency(1.0f);

@@ -20,11 +20,13 @@ void GameStateManager::SetFactory(StateFactory newFactory) {
 }
 
 void GameStateManager::Update() {
-  // A restart keeps the object and its loaded assets.
+  // A restart keeps the object and its loaded assets. The request is taken
+  // first, so that one the screen makes while starting again (a level whose
+  // data files went bad) is carried out next frame, as on entry.
   if (nextState == STATE_RESTART && currentLevel) {
+    nextState = currentState;
     currentLevel->Free();
     currentLevel->Initialize();
-    nextState = currentState;
   }
 
   if (nextState != currentState) {

@@ -1,10 +1,14 @@
-// Vexor Engine: caps the frame rate by spinning on a monotonic counter and
-// measures every frame; the counter can be scripted so tests run in fake time.
+// Vexor Engine: caps the frame rate on a monotonic counter, sleeping through
+// most of the wait, and measures every frame; the counter can be scripted so
+// tests run in fake time.
 #include "VXFrameRateController.h"
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 double gVXFrameRateMax = 0.0;
 double gVXFrameTimeMin = 0.0;
@@ -16,6 +20,17 @@ static int64_t sFrameStart = 0;
 static int64_t sFrameEnd = 0;
 static int64_t sFrequency = 0;
 static double sSecondsPerCount = 0.0;
+
+// The wait sleeps until a little before the frame's end, then spins on the
+// counter. How little follows how late the recent sleeps woke: tens of
+// microseconds on a quiet machine, a millisecond or more on a busy one.
+static const double kSpinLeast = 0.0005;
+static const double kSpinMost = 0.004;
+static double sLateWake = 0.0;  // seconds; the worst recent lateness, fading
+// A longer frame (a suspended laptop, a debugger, a frozen desktop) counts as
+// this long, so that the game resumes where it stopped instead of moving
+// everything by the whole pause; no real frame comes near it.
+static const double kLongestFrame = 0.25;
 
 static bool sScripted = false;
 static int64_t sScriptedFrequency = 1;
@@ -74,6 +89,18 @@ static void SkipScriptedWait(void) {
   if (target > sScriptedCounter) sScriptedCounter = target;
 }
 
+static void SleepMostOfTheWait(void) {
+  const double spin = std::min(kSpinLeast + sLateWake, kSpinMost);
+  const double seconds = gVXFrameTimeMin - gVXFrameTime - spin;
+  if (seconds <= 0.0) return;
+  const double asleep = gVXFrameTime;
+  std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+  MeasureFrame();
+  // A late wake counts in full at once and fades over about a second.
+  const double late = gVXFrameTime - asleep - seconds;
+  sLateWake = std::max(late, sLateWake * 0.97);
+}
+
 void VXFrameRateControllerInit(unsigned frameRateMax) {
   gVXFrameCounter = 0;
   gVXFrameRateMax = gVXFrameRate = frameRateMax;
@@ -97,9 +124,15 @@ void VXFrameRateControllerStart(void) {
 void VXFrameRateControllerEnd(void) {
   MeasureFrame();
   while (gVXFrameTimeMin > gVXFrameTime) {
-    if (sScripted) SkipScriptedWait();
+    if (sScripted) {
+      SkipScriptedWait();
+    } else {
+      SleepMostOfTheWait();
+    }
     MeasureFrame();
   }
+  const double longest = gVXFrameTimeMin > kLongestFrame ? gVXFrameTimeMin : kLongestFrame;
+  if (gVXFrameTime > longest) gVXFrameTime = longest;
   gVXFrameRate = 1.0 / gVXFrameTime;
   ++gVXFrameCounter;
 }

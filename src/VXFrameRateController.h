@@ -2,17 +2,22 @@
 #pragma once
 #include <cstdint>
 
-extern double gVXFrameRateMax;   // the limit given to Init (0 = no limit)
-extern double gVXFrameTimeMin;   // 1 / limit, or 0
-extern double gVXFrameTime;      // seconds of the last completed frame, wait included
-extern double gVXFrameRate;      // 1 / gVXFrameTime
+extern double gVXFrameRateMax;    // the limit given to Init (0 = no limit)
+extern double gVXFrameTimeMin;    // 1 / limit, or 0
+extern double gVXFrameTime;       // seconds of the last completed frame, wait included, at most 0.25
+extern double gVXFrameRate;       // 1 / gVXFrameTime
 extern uint32_t gVXFrameCounter;  // frames completed since the last init or reset
 
 // ---- Frame rate controller ----
 void VXFrameRateControllerInit(unsigned frameRateMax);
 void VXFrameRateControllerReset(void);
 void VXFrameRateControllerStart(void);
-void VXFrameRateControllerEnd(void);  // busy-waits until the minimum frame time has passed
+// Waits until the minimum frame time has passed since Start, asleep but for
+// a spin through the last half millisecond or so (more while sleeps wake
+// late), then measures the frame. A frame
+// longer than a quarter second (or than the minimum, when that is longer)
+// counts as that long: after a stall the game resumes where it was.
+void VXFrameRateControllerEnd(void);
 double VXFrameRateControllerGetFrameTime(void);
 unsigned VXFrameRateControllerGetFrameCount(void);
 

@@ -37,14 +37,24 @@ TEST_F(FrameClock, NoFrameEndsBeforeTheMinimum) {
   EXPECT_EQ(100u, VXFrameRateControllerGetFrameCount());
 }
 
-TEST_F(FrameClock, ALongFrameIsMeasuredNotClamped) {
+// A suspended laptop or a debugger stop must not move the world by the whole pause.
+TEST_F(FrameClock, AFrameUpToAQuarterSecondIsMeasuredAndAStallCountsAsOne) {
   VXClockUseScripted(1000000000, 0);
   VXFrameRateControllerInit(60);
   Frame(0.25);
   EXPECT_DOUBLE_EQ(0.25, gVXFrameTime);
   EXPECT_DOUBLE_EQ(4.0, gVXFrameRate);
-  Frame(2.0);
-  EXPECT_DOUBLE_EQ(2.0, gVXFrameTime);
+  Frame(10.0);
+  EXPECT_DOUBLE_EQ(0.25, gVXFrameTime);
+  EXPECT_DOUBLE_EQ(4.0, gVXFrameRate);
+  Frame(0.1);
+  EXPECT_DOUBLE_EQ(0.1, gVXFrameTime);
+  // Below four frames a second the longest frame is the minimum.
+  VXFrameRateControllerInit(2);
+  Frame(0.0);
+  EXPECT_DOUBLE_EQ(0.5, gVXFrameTime);
+  Frame(3.0);
+  EXPECT_DOUBLE_EQ(0.5, gVXFrameTime);
 }
 
 TEST_F(FrameClock, AFrameOfExactlyTheMinimumDoesNotWait) {

@@ -1,12 +1,16 @@
 // The readers of the game-data, build-bar layout and map files, on files of
-// their own in a scratch folder, and on the files the game ships.
+// their own in a scratch folder (those a modder or a tester once tried lie in
+// files/, by reader), and on the files the game ships.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "data/DataInput.h"
 #include "data/GUIData.h"
@@ -76,6 +80,29 @@ class ReaderTest : public ::testing::Test {
     std::ofstream out(path, std::ios::binary);
     out << text;
   }
+  // A kept input file, by reader folder and name, put where the game reads `as`.
+  static void Use(const std::string& file, const char* as) {
+    std::ifstream in(std::string(ORVANE_READER_FILES "/") + file, std::ios::binary);
+    ASSERT_TRUE(in.is_open()) << file;
+    std::ostringstream text;
+    text << in.rdbuf();
+    Write(as, text.str());
+  }
+  // What a load printed, and whether it gave a playable level.
+  template <class Load>
+  static std::string Said(Load load, bool* playable = nullptr) {
+    testing::internal::CaptureStdout();
+    bool result = load();
+    fflush(stdout);
+    if (playable) *playable = result;
+    return testing::internal::GetCapturedStdout();
+  }
+  static bool LoadData() { return DataInput::GetInstance().LoadDataFile(); }
+  static bool LoadMap() { return MapData::GetInstance().LoadMapFile(); }
+  static bool LoadLayout() {
+    GUIData::GetInstance().LoadLayoutFile();
+    return true;
+  }
   static Wave* WaveAt(int i) { return WaveManager::GetInstance().waves[static_cast<size_t>(i)]; }
   // Checks every value the reader stores against a DataValues.
   static void ExpectLoaded(const DataValues& v) {
@@ -101,12 +128,6 @@ class ReaderTest : public ::testing::Test {
       EXPECT_EQ(v.tower[t][2], data.GetTowerStat(t + 1, STAT_BULLET_SPEED));
     }
   }
-  std::string LoadCapturingOutput() {
-    testing::internal::CaptureStdout();
-    DataInput::GetInstance().LoadDataFile();
-    fflush(stdout);
-    return testing::internal::GetCapturedStdout();
-  }
 
   char home[4096];
   std::string scratch;
@@ -119,25 +140,12 @@ TEST_F(ReaderTest, DataFileLabelsAndLineEndsMayStandInAnyArrangement) {
   v.money = 321;
   v.wave[4][2] = 777;
   Write("Resources/DataInput.txt", v.Text(" \n\n", "\r\n"));  // values under their labels, CRLF
-  DataInput::GetInstance().LoadDataFile();
+  EXPECT_TRUE(LoadData());
   ExpectLoaded(v);
   v.money = 55;
   Write("Resources/DataInput.txt", v.Text(" ", "\n\n\n"));
-  DataInput::GetInstance().LoadDataFile();
+  EXPECT_TRUE(LoadData());
   ExpectLoaded(v);
-}
-
-TEST_F(ReaderTest, DataFileLabelWithAnInnerSpaceStopsTheReading) {
-  DataValues v;
-  v.money = 1;
-  v.lives = 2;
-  std::string text = v.Text();
-  text.replace(text.find("Lives:"), 6, "Life count:");
-  Write("Resources/DataInput.txt", text);
-  DataInput::GetInstance().LoadDataFile();
-  DataValues expected;
-  expected.money = 1;
-  ExpectLoaded(expected);
 }
 
 TEST_F(ReaderTest, DataFileRecordsInReverseOrderFillTheSameWaves) {
@@ -155,18 +163,45 @@ TEST_F(ReaderTest, DataFileTrailingLineEndsChangeNothing) {
   std::string text = v.Text();
   text.pop_back();  // ends right after the last digit
   Write("Resources/DataInput.txt", text);
-  DataInput::GetInstance().LoadDataFile();
+  EXPECT_EQ("", Said(LoadData));
   ExpectLoaded(v);
   v.lives = 8;
   Write("Resources/DataInput.txt", v.Text() + "\n\n\n");
-  DataInput::GetInstance().LoadDataFile();
+  EXPECT_EQ("", Said(LoadData));
   ExpectLoaded(v);
 }
 
-TEST_F(ReaderTest, DataFileMissingPrintsTheMessageAndKeepsEveryValue) {
+TEST_F(ReaderTest, DataFileMissingOrNotARegularFileIsNamedAndKeepsEveryValue) {
+  const std::string expected = "File could not be opened.\nResources/DataInput.txt is missing or is not a file.\n";
+  bool playable = true;
   ASSERT_EQ(0, remove("Resources/DataInput.txt"));
-  EXPECT_EQ("File could not be opened.\n", LoadCapturingOutput());
+  EXPECT_EQ(expected, Said(LoadData, &playable));
+  EXPECT_FALSE(playable);
+  // A folder opens but never reads; a FIFO would wait for a writer for ever.
+  ASSERT_EQ(0, mkdir("Resources/DataInput.txt", 0755));
+  EXPECT_EQ(expected, Said(LoadData));
+  ASSERT_EQ(0, rmdir("Resources/DataInput.txt"));
+  ASSERT_EQ(0, mkfifo("Resources/DataInput.txt", 0644));
+  EXPECT_EQ(expected, Said(LoadData));
   ExpectLoaded(DataValues());
+}
+
+// Each of these once started a level with no money, no lives and no monsters.
+TEST_F(ReaderTest, DataFileThatIsNotLabelsAndWholeNumbersIsNamedWithItsLine) {
+  const char* const kCases[][2] = {
+      {"empty.txt", "line 1: the file ends before money."},
+      {"hex-values.txt", "line 1: money is not a whole number: \"0x64\"."},
+      {"label-over-256-characters.txt",
+       "line 1: the label before money does not end in one space: \"Money-------------------\"."},
+      {"labels-ending-in-a-tab.txt", "line 2: the label before lives does not end in one space: \"Lives:\\t20\"."},
+      {"ends-inside-a-wave-record.txt", "line 21: the file ends before wave 3's speed."},
+  };
+  for (const auto& c : kCases) {
+    Use(std::string("game-data/") + c[0], "Resources/DataInput.txt");
+    bool playable = true;
+    EXPECT_EQ(std::string("Resources/DataInput.txt ") + c[1] + "\n", Said(LoadData, &playable)) << c[0];
+    EXPECT_FALSE(playable) << c[0];
+  }
 }
 
 TEST_F(ReaderTest, DataFileMalformedValueStopsTheReadingThere) {
@@ -177,67 +212,55 @@ TEST_F(ReaderTest, DataFileMalformedValueStopsTheReadingThere) {
   std::string bad = "Health: " + std::to_string(v.wave[2][2]);
   text.replace(text.find(bad), bad.size(), "Health: lots");
   Write("Resources/DataInput.txt", text);
-  EXPECT_EQ("", LoadCapturingOutput());
+  EXPECT_EQ("Resources/DataInput.txt line 15: wave 2's health is not a whole number: \"lots\".\n", Said(LoadData));
   DataValues expected;
   expected.money = 500;
   ExpectLoaded(expected);
 }
 
-TEST_F(ReaderTest, DataFileWithFewerValuesStoresWhatItHas) {
-  DataValues v;
-  v.money = 42;
-  v.lives = 3;
-  v.wave[0][1] = 29;
-  std::string text = v.Text();
-  Write("Resources/DataInput.txt", text.substr(0, text.find("Health:")));  // money, lives, first index and count
-  DataInput::GetInstance().LoadDataFile();
-  DataValues expected;
-  expected.money = 42;
-  expected.lives = 3;
-  expected.wave[0][1] = 29;
-  ExpectLoaded(expected);
-}
-
-TEST_F(ReaderTest, DataFileWaveIndexOutsideTheWavesIsIgnored) {
-  DataValues v;
-  v.wave[3][0] = 10;  // the record for wave 3 claims index 10
-  v.wave[3][1] = 1;
-  v.wave[5][0] = -1;
-  v.wave[5][1] = 2;
-  Write("Resources/DataInput.txt", v.Text());
-  DataInput::GetInstance().LoadDataFile();
-  DataValues expected;  // waves 3 and 5 keep their values, every other record lands
-  ExpectLoaded(expected);
-}
-
-TEST_F(ReaderTest, DataFileValuesAreHeldWhereTheGamesArithmeticCannotOverflow) {
+TEST_F(ReaderTest, DataFileValuesAreHeldToWhatALevelCanPlayAndEachSaysSoOnce) {
   DataValues v;
   v.money = 2000000000;
+  v.lives = 0;                 // a level lost before it starts
   v.wave[0][1] = -5;           // a negative count would spawn for ever
+  v.wave[1][1] = 100000;       // 41 hours of spawning
   v.wave[0][2] = -2147483647;  // health
+  v.wave[2][3] = 0;            // would never leave the entry column and hold the wave open
+  v.wave[7][3] = -2147483647;
+  v.wave[4][3] = 1;            // the slowest that walks passes as it is
   v.wave[0][4] = 2000000000;   // reward
+  v.wave[3][4] = -3;           // kills would take money away
   v.tower[0][0] = 2000000000;  // damage, raised by the season boost and upgrades
   v.tower[1][0] = -7;
   v.tower[2][1] = 50000;  // range, squared when towers aim
   Write("Resources/DataInput.txt", v.Text());
-  DataInput::GetInstance().LoadDataFile();
+  const char* const kLines[] = {
+      "line 1: money 2000000000 held to 100000.",
+      "line 2: lives 0 held to 1.",
+      "line 4: wave 0's count -5 held to 0.",
+      "line 5: wave 0's health -2147483647 held to -100000.",
+      "line 7: wave 0's reward 2000000000 held to 100000.",
+      "line 9: wave 1's count 100000 held to 1000.",
+      "line 16: wave 2's speed 0 held to 1.",
+      "line 22: wave 3's reward -3 held to 0.",
+      "line 41: wave 7's speed -2147483647 held to 1.",
+      "line 53: the Spring tower's damage 2000000000 held to 100000.",
+      "line 56: the Summer tower's damage -7 held to 0.",
+      "line 60: the Autumn tower's range 50000 held to 10000.",
+  };
+  std::string expected;
+  for (const char* line : kLines) expected += std::string("Resources/DataInput.txt ") + line + "\n";
+  bool playable = false;
+  EXPECT_EQ(expected, Said(LoadData, &playable));
+  EXPECT_TRUE(playable);
   DataInput& data = DataInput::GetInstance();
   EXPECT_EQ(100000, data.startMoney);
+  EXPECT_EQ(1, data.startLives);
   EXPECT_EQ(0, WaveAt(0)->monsterCount);
+  EXPECT_EQ(1000, WaveAt(1)->monsterCount);
   EXPECT_EQ(-100000, WaveAt(0)->monsters[0]->maxHealth);
   EXPECT_EQ(100000, WaveAt(0)->monsters[0]->reward);
-  EXPECT_EQ(100000, data.GetTowerStat(1, STAT_DAMAGE));
-  EXPECT_EQ(0, data.GetTowerStat(2, STAT_DAMAGE));
-  EXPECT_EQ(10000, data.GetTowerStat(3, STAT_RANGE));
-}
-
-TEST_F(ReaderTest, DataFileMonsterSpeedBelowOneIsHeldToOneAndSaysSo) {
-  DataValues v;
-  v.wave[2][3] = 0;  // would never leave the entry column and hold the wave open
-  v.wave[7][3] = -2147483647;
-  v.wave[4][3] = 1;  // the slowest that walks passes as it is
-  Write("Resources/DataInput.txt", v.Text());
-  EXPECT_EQ("Monster speed 0 held to 1.\nMonster speed -2147483647 held to 1.\n", LoadCapturingOutput());
+  for (Monster* m : WaveAt(3)->monsters) EXPECT_EQ(0, m->baseReward);
   for (int i : {2, 4, 7}) {
     for (Monster* m : WaveAt(i)->monsters) {
       EXPECT_FLOAT_EQ(1.0f, m->baseVelocity.x) << "wave " << i;
@@ -245,6 +268,31 @@ TEST_F(ReaderTest, DataFileMonsterSpeedBelowOneIsHeldToOneAndSaysSo) {
       EXPECT_FLOAT_EQ(1.0f, m->velocity.x) << "wave " << i;
     }
   }
+  EXPECT_EQ(100000, data.GetTowerStat(1, STAT_DAMAGE));
+  EXPECT_EQ(0, data.GetTowerStat(2, STAT_DAMAGE));
+  EXPECT_EQ(10000, data.GetTowerStat(3, STAT_RANGE));
+}
+
+TEST_F(ReaderTest, DataFileRecordForNoWaveIsLeftOutAndSaysSo) {
+  Use("game-data/values-held-to-their-range.txt", "Resources/DataInput.txt");
+  const char* const kLines[] = {
+      "line 2: lives 0 held to 1.",
+      "line 14: wave 2's count 100000 held to 1000.",
+      "line 22: wave 3's reward -3 held to 0.",
+      "line 33: wave index 12 is not a wave (0 to 9); its record is left out.",
+      "line 57: the Summer tower's range 20000 held to 10000.",
+  };
+  std::string expected;
+  for (const char* line : kLines) expected += std::string("Resources/DataInput.txt ") + line + "\n";
+  EXPECT_EQ(expected, Said(LoadData));
+  EXPECT_EQ(DataValues().wave[6][1], WaveAt(6)->monsterCount);  // as before: no record reached it
+  EXPECT_EQ(1000, WaveAt(2)->monsterCount);
+}
+
+TEST_F(ReaderTest, DataFileOfManyPassesSaysWhatItHoldsOncePerValue) {
+  Use("game-data/four-passes-with-a-held-speed.txt", "Resources/DataInput.txt");
+  EXPECT_EQ("Resources/DataInput.txt line 16: wave 2's speed 0 held to 1.\n", Said(LoadData));
+  EXPECT_FLOAT_EQ(1.0f, WaveAt(2)->monsters[0]->baseVelocity.x);
 }
 
 TEST_F(ReaderTest, DataFileDuplicateWaveIndexOverridesTheEarlierRecord) {
@@ -302,21 +350,24 @@ TEST_F(ReaderTest, MapChoiceOneReadsTheSecondMap) {
   EXPECT_EQ(1, map.cells[0]);
 }
 
-TEST_F(ReaderTest, MapFileShortOrMissingKeepsTheRestAndClearsTowers) {
+// A short map reads the same on entry and on a restart, whatever the grid held.
+TEST_F(ReaderTest, MapFileShortFillsTheRestWithGrassAndAMissingOneKeepsTheGrid) {
   MapData& map = MapData::GetInstance();
   Write("Resources/OriginalMap.txt", Grid(3, false));
-  map.LoadMapFile();
+  EXPECT_TRUE(map.LoadMapFile());
   Write("Resources/OriginalMap.txt", "7 7");
   map.cellState[5] = 2;
   map.LoadMapFile();
   EXPECT_EQ(7, map.cells[1]);
-  EXPECT_EQ(2, map.cells[2]);  // beyond the file: as before
+  EXPECT_EQ(0, map.cells[2]);
+  EXPECT_EQ(0, map.cells[4 * 22]);
   EXPECT_EQ(9, map.cellState[5]);
   ASSERT_EQ(0, remove("Resources/OriginalMap.txt"));
   map.cellState[307] = 4;
-  testing::internal::CaptureStdout();
-  map.LoadMapFile();
-  EXPECT_EQ("File could not be opened.\n", testing::internal::GetCapturedStdout());
+  bool playable = true;
+  EXPECT_EQ("File could not be opened.\nResources/OriginalMap.txt is missing or is not a file.\n",
+            Said(LoadMap, &playable));
+  EXPECT_FALSE(playable);
   EXPECT_EQ(7, map.cells[0]);
   EXPECT_EQ(9, map.cellState[307]);
 }
@@ -342,6 +393,72 @@ TEST_F(ReaderTest, MapEntryIsTheTopmostPathCellOfTheFirstColumn) {
   EXPECT_FLOAT_EQ(30.0f, entry.y);
 }
 
+// Each of these once started a level on an all-grass field whose monsters
+// walked out as they came in.
+TEST_F(ReaderTest, MapFileWithoutAWayThroughIsNamedAndGivesNoLevel) {
+  const char* const kCases[][2] = {
+      {"empty.txt", ": no path cell (code 3) in the first column, where the monsters come in."},
+      {"nul-byte-first.txt", " line 1: \"?0\" is not a cell code."},
+      {"hex-values.txt", " line 1: \"0x0\" is not a cell code."},
+      {"all-rock.txt", ": no path cell (code 3) in the first column, where the monsters come in."},
+      {"no-path-cell-in-the-last-column.txt", ": no path cell (code 3) in the last column, where the monsters leave."},
+      {"path-broken-on-row-6.txt", ": the path from the entry on row 4 does not lead to the exit on row 3."},
+  };
+  MapData& map = MapData::GetInstance();
+  for (unsigned char choice = 0; choice < 2; ++choice) {
+    mapChoice = choice;
+    const std::string name = choice ? "Resources/UltimateMap.txt" : "Resources/OriginalMap.txt";
+    for (const auto& c : kCases) {
+      std::fill(map.cells, map.cells + 264, 0);  // as the level's Load leaves them
+      Use(std::string("map/") + c[0], name.c_str());
+      bool playable = true;
+      EXPECT_EQ(name + c[1] + "\n", Said(LoadMap, &playable)) << c[0];
+      EXPECT_FALSE(playable) << c[0];
+    }
+  }
+}
+
+TEST_F(ReaderTest, MapCodesOutsideTheKnownSetAreHeldToGrassOneLineEach) {
+  MapData& map = MapData::GetInstance();
+  Use("map/codes-outside-the-known-set.txt", "Resources/OriginalMap.txt");
+  bool playable = false;
+  EXPECT_EQ(
+      "Resources/OriginalMap.txt line 2: the code 9 of row 2, column 4 held to 0.\n"
+      "Resources/OriginalMap.txt line 10: the code -4 of row 10, column 7 held to 0.\n",
+      Said(LoadMap, &playable));
+  EXPECT_TRUE(playable);
+  EXPECT_EQ(0, map.cells[1 * 22 + 3]);
+  EXPECT_EQ(0, map.cells[9 * 22 + 6]);
+}
+
+// ---- Every reader ----
+
+TEST_F(ReaderTest, AByteOrderMarkIsSkippedByEveryReader) {
+  Use("game-data/byte-order-mark.txt", "Resources/DataInput.txt");
+  Use("map/byte-order-mark.txt", "Resources/OriginalMap.txt");
+  Use("layout/byte-order-mark.txt", "Resources/GUI.txt");
+  GUIData& gui = GUIData::GetInstance();
+  std::fill(gui.layout, gui.layout + 8, 0);
+  bool playable = false;
+  EXPECT_EQ("", Said(LoadData, &playable));
+  EXPECT_TRUE(playable);
+  EXPECT_EQ("", Said(LoadMap, &playable));
+  EXPECT_TRUE(playable);
+  EXPECT_EQ("", Said(LoadLayout));
+  MapData& map = MapData::GetInstance();
+  std::vector<int> marked(map.cells, map.cells + 264);
+  const int expectedLayout[8] = {0, 0, 1, 2, 3, 4, 0, 0};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(expectedLayout[i], gui.layout[i]) << i;
+  DataInput& data = DataInput::GetInstance();
+  const int money = data.startMoney, health = WaveAt(9)->monsters[0]->maxHealth;
+  ASSERT_EQ(0, chdir(home));  // the shipped files, which have none
+  EXPECT_TRUE(LoadData());
+  EXPECT_TRUE(LoadMap());
+  EXPECT_EQ(money, data.startMoney);
+  EXPECT_EQ(health, WaveAt(9)->monsters[0]->maxHealth);
+  EXPECT_TRUE(std::equal(marked.begin(), marked.end(), map.cells));
+}
+
 // ---- Build-bar layout file ----
 
 TEST_F(ReaderTest, LayoutFileFillsItsEntriesAndAMissingOneKeepsThem) {
@@ -355,6 +472,44 @@ TEST_F(ReaderTest, LayoutFileFillsItsEntriesAndAMissingOneKeepsThem) {
   gui.LoadLayoutFile();
   EXPECT_EQ("File could not be opened.\n", testing::internal::GetCapturedStdout());
   EXPECT_EQ(2, gui.layout[2]);
+}
+
+// Clicks build whatever the build bar shows: each button must show its tower.
+TEST_F(ReaderTest, LayoutButtonsOutsideTheTypesOrRepeatedAreHeldOneLineEach) {
+  GUIData& gui = GUIData::GetInstance();
+  const int kShipped[8] = {0, 0, 1, 2, 3, 4, 0, 0};
+  struct Case {
+    const char* file;
+    const char* said;
+    int buttons[4];
+  };
+  const Case kCases[] = {
+      {"values-outside-the-tower-types.txt",
+       "Resources/GUI.txt line 1: build-bar entry 3 value 9 held to 1.\n"
+       "Resources/GUI.txt line 2: build-bar entry 5 value -1 held to 3.\n",
+       {1, 2, 3, 4}},
+      {"one-type-on-every-button.txt",
+       "Resources/GUI.txt line 1: build-bar entry 4 value 3 held to 1.\n"
+       "Resources/GUI.txt line 1: build-bar entry 5 value 3 held to 2.\n"
+       "Resources/GUI.txt line 1: build-bar entry 6 value 3 held to 4.\n",
+       {3, 1, 2, 4}},
+      {"not-a-number.txt",
+       "Resources/GUI.txt line 1: \"three\" is not a whole number; entries 5 to 8 keep their values.\n",
+       {1, 2, 3, 4}},
+  };
+  for (const Case& c : kCases) {
+    std::copy(kShipped, kShipped + 8, gui.layout);
+    Use(std::string("layout/") + c.file, "Resources/GUI.txt");
+    EXPECT_EQ(c.said, Said(LoadLayout)) << c.file;
+    for (int b = 0; b < 4; ++b) EXPECT_EQ(c.buttons[b], gui.layout[2 + b]) << c.file << " button " << b;
+  }
+  // Missing at the first start: the empty layout is held to the shipped one.
+  std::fill(gui.layout, gui.layout + 8, 0);
+  ASSERT_EQ(0, remove("Resources/GUI.txt"));
+  std::string said = Said(LoadLayout);
+  EXPECT_EQ(0u, said.find("File could not be opened.\nResources/GUI.txt: build-bar entry 3 value 0 held to 1.\n"))
+      << said;
+  EXPECT_TRUE(std::equal(kShipped, kShipped + 8, gui.layout));
 }
 
 // ---- The files the game ships ----
@@ -395,7 +550,7 @@ TEST_F(ReaderTest, ShippedMapsHaveOneEntryOneExitAndOnlyKnownCodes) {
   for (unsigned char choice = 0; choice < 2; ++choice) {
     mapChoice = choice;
     std::fill(map.cells, map.cells + 264, -1);
-    map.LoadMapFile();
+    EXPECT_TRUE(map.LoadMapFile());
     int entries = 0, exits = 0;
     for (int i = 0; i < 264; ++i) {
       EXPECT_GE(map.cells[i], 0) << "map " << int(choice) << " cell " << i;

@@ -176,7 +176,9 @@ TEST_F(StateManager, IdsOutsideTheTableCreateNothing) {
   EXPECT_EQ(42, gsm.currentState);
 }
 
-TEST_F(StateManager, ARequestMadeWhileEnteringIsCarriedOutNextFrame) {
+// On entry the screen runs its first frame; a restart is carried out within
+// a frame, so the request is met at once and the screen runs no frame at all.
+TEST_F(StateManager, ARequestMadeWhileEnteringIsMetNextFrameAndWhileStartingAgainAtOnce) {
   gAskInInitialize = STATE_MAINMENU;
   gsm.nextState = STATE_TEAMNAME;
   gsm.Update();
@@ -186,4 +188,12 @@ TEST_F(StateManager, ARequestMadeWhileEnteringIsCarriedOutNextFrame) {
   gsm.Update();
   EXPECT_EQ("Free 1", gCalls.front());
   EXPECT_EQ(STATE_MAINMENU, gsm.currentState);
+  Enter(STATE_LEVEL);
+  gAskInInitialize = STATE_MAPSELECT;
+  gsm.nextState = STATE_RESTART;
+  gsm.Update();
+  EXPECT_EQ((Calls{"Free 4", "Initialize 4", "Free 4", "Unload 4", "delete 4", "factory 3", "create 3", "Load 3",
+                   "Initialize 3", "Update 3", "Draw 3"}),
+            gCalls);
+  EXPECT_EQ(STATE_MAPSELECT, gsm.currentState);
 }

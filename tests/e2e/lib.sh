@@ -53,8 +53,8 @@ start_game() {
 }
 
 launch_and_find_window() {
-  # The game busy-waits out every frame; niced, it leaves the screenshots and
-  # the input tools their share of a small machine.
+  # Software rendering keeps a core busy; niced, the game leaves the
+  # screenshots and the input tools their share of a small machine.
   nice -n 10 "$@" >"$log" 2>&1 &
   pid=$!
   win=""

@@ -55,13 +55,17 @@ bool IsPictureQuad(const float* b) {
     if (s.u != (right ? 1.0f : 0.0f) || s.v != (top ? 0.0f : 1.0f)) return false;
     corners[i] = (right ? 1 : 0) | (top ? 2 : 0);
   }
-  // Two triangles of three different corners each, together all four.
-  int seen[2] = {0, 0};
+  // Two triangles of three different corners each, each leaving out the
+  // corner opposite the other's: the rectangle cut along a diagonal. Two
+  // that share an outer edge would leave a notch unpainted.
+  int missing[2] = {0, 0};
   for (int t = 0; t < 2; ++t) {
-    for (int k = 0; k < 3; ++k) seen[t] |= 1 << corners[3 * t + k];
-    if (__builtin_popcount(static_cast<unsigned>(seen[t])) != 3) return false;
+    int seen = 0;
+    for (int k = 0; k < 3; ++k) seen |= 1 << corners[3 * t + k];
+    if (__builtin_popcount(static_cast<unsigned>(seen)) != 3) return false;
+    missing[t] = __builtin_ctz(static_cast<unsigned>(~seen & 0xF));
   }
-  return (seen[0] | seen[1]) == 0xF;
+  return (missing[0] ^ missing[1]) == 3;
 }
 
 void NoteShape(VXGfxVertexList* mesh) {
@@ -122,9 +126,10 @@ VXGfxVertexList* VXGfxMeshEnd(void) {
   const uint32_t count = sStagedCount;
   mesh->vertexCount = count;
   NoteShape(mesh);
-  // Small meshes are drawn together with others, from these.
+  // Small meshes are drawn together with others, from these: whole
+  // triangles only, as GL draws no more of the vertices.
   if (count <= 6) {
-    mesh->kept = count;
+    mesh->kept = count - count % 3;
     for (uint32_t i = 0; i < count; ++i) {
       const StagedVertex& s = sStaging[i];
       const float v[5] = {s.x, s.y, s.z, s.u, s.v};

@@ -67,7 +67,12 @@ std::vector<Region> Blots(const std::vector<Region>& cells, int gw, int gh) {
         }
     }
     blots.push_back(blot);
-    if (static_cast<int>(blots.size()) > kMaxBlots) break;
+    if (static_cast<int>(blots.size()) > kMaxBlots) {
+      // Too many to tell apart: one rectangle around every cell.
+      Region all = blot;
+      for (const Region& c : cells) all = c.x1 == 0 ? all : Join(all, c);
+      return std::vector<Region>(1, all);
+    }
   }
   return blots;
 }
@@ -75,12 +80,6 @@ std::vector<Region> Blots(const std::vector<Region>& cells, int gw, int gh) {
 // Few rectangles that hold every blot and do not touch one another.
 void Gather(std::vector<Region>* regions) {
   std::vector<Region>& r = *regions;
-  if (static_cast<int>(r.size()) > kMaxBlots) {
-    Region all = r[0];
-    for (const Region& b : r) all = Join(all, b);
-    r.assign(1, all);
-    return;
-  }
   for (bool merged = true; merged;) {
     merged = false;
     for (size_t i = 0; i < r.size() && !merged; ++i)

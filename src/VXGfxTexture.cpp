@@ -57,6 +57,14 @@ static void UploadPlaceholder(VXGfxTexture* tex) {
   Upload(tex, kClear, GL_RGBA, 1, 0);
 }
 
+// Whether GL takes a texture of this size (headless: any size).
+static bool FitsGL(int width, int height) {
+  if (!gVXGfxLive) return true;
+  GLint limit = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
+  return width <= limit && height <= limit;
+}
+
 VXGfxTexture* VXGfxTextureLoad(const char* pFileName) {
   if (!pFileName || strnlen(pFileName, kNameLimit + 1) > kNameLimit) return nullptr;
   VXGfxTexture* tex = NewHandle();
@@ -65,6 +73,8 @@ VXGfxTexture* VXGfxTextureLoad(const char* pFileName) {
 
   VXGfxPicture picture = {};
   if (!VXGfxPictureTakeAhead(pFileName, &picture)) picture = VXGfxPictureDecode(pFileName);
+  // A picture GL cannot hold fails as one that does not decode.
+  if (picture.surface && !FitsGL(picture.surface->w, picture.surface->h)) VXGfxPictureFree(&picture);
   if (!picture.surface) {
     UploadPlaceholder(tex);
     return tex;  // loading of the following resources goes on
@@ -83,7 +93,7 @@ VXGfxTexture* VXGfxTextureLoad(const char* pFileName) {
 VXGfxTexture* VXGfxTextureLoadFromMemory(const unsigned char* pPixels, int width, int height) {
   VXGfxTexture* tex = NewHandle();
   if (!tex) return nullptr;
-  if (!pPixels || width <= 0 || height <= 0) {
+  if (!pPixels || width <= 0 || height <= 0 || !FitsGL(width, height)) {
     UploadPlaceholder(tex);
     return tex;
   }

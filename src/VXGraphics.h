@@ -117,7 +117,8 @@ void VXGfxTextureSet(VXGfxTexture* pTex, float offsetU, float offsetV);
 void VXGfxSetTextureMode(int mode);
 void VXGfxSaveTextureToFile(VXGfxTexture* pTex, const char* pFileName);
 void VXGfxTextureInitialize(VXGfxTexture* pTex);
-// 1 when the file existed and decoded (the loader still returns a handle when not).
+// 1 when the file existed, decoded and fits the largest texture GL takes (the
+// loader still returns a handle when not, holding one clear texel).
 int VXGfxTextureIsValid(const VXGfxTexture* pTex);
 
 // ---- Text ----

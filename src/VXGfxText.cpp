@@ -24,7 +24,8 @@ const int kMaxFonts = 32;
 const int kTextLimit = 255;
 
 struct Glyph {
-  int left, top, width, height, advance;  // pixels; top is above the baseline
+  int left, top, width, height;  // pixels at the screen's scale; top is above the baseline
+  int advance;                   // pixels at scale 1
   float u0, v0, u1, v1;
 };
 
@@ -150,18 +151,38 @@ struct Bitmap {
   std::vector<unsigned char> coverage;
 };
 
-// The pixel size of a font on a screen of this scale; at scale 1 the size itself.
+// The pixel size of a font on a screen of this scale, rounded down so that
+// no glyph outgrows the picture; at scale 1 the size itself.
 FT_UInt ScaledSize(int size, float scale) {
-  const long scaled = std::lround(static_cast<float>(size) * scale);
+  const long scaled = static_cast<long>(std::floor(static_cast<float>(size) * scale));
   return static_cast<FT_UInt>(scaled < 1 ? 1 : scaled);
+}
+
+// The advance of a loaded glyph in whole pixels.
+int Advance(const FT_GlyphSlot slot) {
+  return static_cast<int>((slot->advance.x + 32) >> 6);
+}
+
+// Each glyph's advance at scale 1: lines are laid out on them at any scale.
+void NoteAdvances(Font* font) {
+  FT_Face face = font->face;
+  FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(font->size), static_cast<FT_UInt>(font->size));
+  for (int k = 0; k < kGlyphCount; ++k) {
+    Glyph& g = font->glyphs[k];
+    if (FT_Load_Char(face, static_cast<FT_ULong>(kFirstCode + k), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
+    if (font->embolden) FT_GlyphSlot_Embolden(face->glyph);
+    g.advance = Advance(face->glyph);
+  }
 }
 
 // Renders the 96 glyphs at the current screen scale and packs them into a
 // 16 x 6 grid of equal cells. The glyphs are stretched like the rest of the
-// picture: their height follows the vertical scale, their width and advance
-// the horizontal one.
+// picture: their height follows the vertical scale, their width the
+// horizontal one.
 void BuildAtlas(Font* font) {
   FT_Face face = font->face;
+  for (Glyph& g : font->glyphs) g = Glyph{};
+  NoteAdvances(font);
   // The character height without internal leading: the em square in pixels.
   FT_Set_Pixel_Sizes(face, ScaledSize(font->size, gVXScreenScaleX), ScaledSize(font->size, gVXScreenScaleY));
   font->scaleX = gVXScreenScaleX;
@@ -170,7 +191,6 @@ void BuildAtlas(Font* font) {
   int cellW = 1, cellH = 1;
   for (int k = 0; k < kGlyphCount; ++k) {
     Glyph& g = font->glyphs[k];
-    g = Glyph{};
     if (FT_Load_Char(face, static_cast<FT_ULong>(kFirstCode + k), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
     FT_GlyphSlot slot = face->glyph;
     if (font->embolden) FT_GlyphSlot_Embolden(slot);
@@ -181,7 +201,6 @@ void BuildAtlas(Font* font) {
     g.top = slot->bitmap_top;
     g.width = static_cast<int>(bm.width);
     g.height = static_cast<int>(bm.rows);
-    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
     Bitmap& out = bitmaps[k];
     out.width = g.width;
     out.height = g.height;
@@ -320,22 +339,25 @@ void VXGfxTextShutdown(void) {
   sFreeType = nullptr;
 }
 
-// Fills the quad buffer; returns the vertex count.
+// Fills the quad buffer; returns the vertex count. Each glyph starts where
+// the line at scale 1 puts it, times the scale and rounded down to a whole
+// pixel: the line grows as the picture does, and its glyphs stay sharp.
 static int LayOut(const Font& font, const char* text, int length, float penX, float baseY) {
-  int vertices = 0;
+  int vertices = 0, pen = 0;
   for (int i = 0; i < length; ++i) {
     const int code = static_cast<unsigned char>(text[i]);
     if (code < kFirstCode || code >= kFirstCode + kGlyphCount) continue;  // no glyph, no advance
     const Glyph& g = font.glyphs[code - kFirstCode];
     if (g.width > 0 && g.height > 0) {
-      const float x0 = penX + static_cast<float>(g.left), x1 = x0 + static_cast<float>(g.width);
+      const float x = penX + std::floor(static_cast<float>(pen) * font.scaleX);
+      const float x0 = x + static_cast<float>(g.left), x1 = x0 + static_cast<float>(g.width);
       const float y1 = baseY + static_cast<float>(g.top), y0 = y1 - static_cast<float>(g.height);
       const float quad[6][4] = {{x0, y1, g.u0, g.v0}, {x0, y0, g.u0, g.v1}, {x1, y0, g.u1, g.v1},
                                 {x0, y1, g.u0, g.v0}, {x1, y0, g.u1, g.v1}, {x1, y1, g.u1, g.v0}};
       memcpy(&sQuadBuffer[vertices * 4], quad, sizeof(quad));
       vertices += 6;
     }
-    penX += static_cast<float>(g.advance);
+    pen += g.advance;
   }
   return vertices;
 }

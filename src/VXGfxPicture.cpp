@@ -200,7 +200,6 @@ void StartWorkers() {
 
 void VXGfxPictureNote(const unsigned char* pPixels, int width, int height, int pitch, VXGfxPictureNotes* pNotes) {
   VXGfxPictureNotes notes = {};
-  notes.known = 1;
   if (width <= 0 || height <= 0) {
     *pNotes = notes;
     return;
@@ -259,7 +258,7 @@ VXGfxPicture VXGfxPictureDecode(const char* pFileName) {
   picture.surface = decoded;
   SDL_LockSurface(decoded);
   if (picture.format == GL_RGB || picture.format == GL_BGR) {
-    picture.notes = VXGfxPictureNotes{1, 1, 0, 1, {{0, 0, decoded->w, decoded->h}}};
+    picture.notes = VXGfxPictureNotes{1, 0, 1, {{0, 0, decoded->w, decoded->h}}};
   } else {
     VXGfxPictureNote(static_cast<const unsigned char*>(decoded->pixels), decoded->w, decoded->h, decoded->pitch,
                      &picture.notes);

@@ -30,29 +30,15 @@ extern float gVXWinMinX, gVXWinMaxX, gVXWinMinY, gVXWinMaxY;  // visible world r
 struct VXGfxVertexList {
   uint32_t* pBuffers;  // three buffer names
   uint32_t vertexCount;
-  // The renderer's notes from building it: its shape and bounds, and the
-  // vertices themselves when there are six or fewer (x, y, z, u, v each).
-  int shape;
-  float bounds[6];  // min x, y, z, then max x, y, z
-  uint32_t kept;
-  float vertices[6][5];
-};
-
-// The renderer's notes on a picture, from its pixels.
-struct VXGfxPictureNotes {
-  int known;
-  int opaque;        // every texel fully opaque
-  int linear;        // drawn with linear filtering
-  int regions;       // how many rectangles below hold every texel that is not fully transparent
-  int region[4][4];  // texel x0, y0, x1, y1 (ends excluded), row 0 at the top
+  struct VXGfxMeshShape* pShape;  // the renderer's own notes; null on a list it did not build
 };
 
 // A texture: its GL name and the file it came from.
 struct VXGfxTexture {
-  uint32_t* pName;  // cell holding the GL texture name
-  char name[256];   // file name as given; empty when made from memory
-  int width, height;
-  VXGfxPictureNotes notes;
+  uint32_t* pName;                   // cell holding the GL texture name
+  char name[256];                    // file name as given; empty when made from memory
+  int width, height;                 // of the picture; 0 when it could not be loaded
+  struct VXGfxPictureNotes* pNotes;  // the renderer's own notes; null on a handle it did not make
 };
 
 // ---- Start-up, frame, shut-down ----

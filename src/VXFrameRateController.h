@@ -2,10 +2,10 @@
 #pragma once
 #include <cstdint>
 
-extern double gVXFrameRateMax;   // the limit given to Init (0 = no limit)
-extern double gVXFrameTimeMin;   // 1 / limit, or 0
-extern double gVXFrameTime;      // seconds of the last completed frame, wait included
-extern double gVXFrameRate;      // 1 / gVXFrameTime
+extern double gVXFrameRateMax;    // the limit given to Init (0 = no limit)
+extern double gVXFrameTimeMin;    // 1 / limit, or 0
+extern double gVXFrameTime;       // seconds of the last completed frame, wait included
+extern double gVXFrameRate;       // 1 / gVXFrameTime
 extern uint32_t gVXFrameCounter;  // frames completed since the last init or reset
 
 // ---- Frame rate controller ----

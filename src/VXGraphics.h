@@ -45,7 +45,12 @@ struct VXGfxTexture {
 int VXGfxInit(int width, int height);
 void VXGfxReset(void);
 void VXGfxExit(void);
+// Clears the colour buffer and sets the unscaled viewport. The depth buffer
+// reads cleared too: it is cleared when the window's drawable is new or
+// resized, and no engine call writes it (depth testing is never on).
 void VXGfxStart(void);
+// Sends every draw still held back, checks for GL errors, leaves no program
+// in use, waits for GL and swaps.
 void VXGfxEnd(void);
 int VXGetWindowWidth(void);
 int VXGetWindowHeight(void);
@@ -73,6 +78,11 @@ void VXGfxTriAdd(float x0, float y0, uint32_t c0, float u0, float v0, float x1, 
                  float v1, float x2, float y2, uint32_t c2, float u2, float v2);
 void VXGfxVertexAdd(float x, float y, uint32_t c, float u, float v);
 VXGfxVertexList* VXGfxMeshEnd(void);
+// Draws with the render state as it stands. A textured draw may be held back
+// until something needs the frame (a print, a capture, the frame's end), and
+// then be left out where later opaque draws cover it or drawn with others;
+// the frame shows the same pixels. A GL error it raises is reported by the
+// first error check that followed the draw, as if it had been drawn at once.
 void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode);
 void VXGfxMeshFree(VXGfxVertexList* pMesh);
 void VXGfxTriListInitialize(VXGfxVertexList* pMesh);
@@ -100,6 +110,7 @@ void VXGfxTexturePrefetchEnd(void);
 VXGfxTexture* VXGfxTextureLoadFromMemory(const unsigned char* pPixels, int width, int height);  // RGBA, top row first
 void VXGfxTextureUnload(VXGfxTexture* pTex);
 void VXGfxTextureSet(VXGfxTexture* pTex, float offsetU, float offsetV);
+// Filtering of the texture VXGfxTextureSet bound last (none since a load: nothing changes).
 void VXGfxSetTextureMode(int mode);
 void VXGfxSaveTextureToFile(VXGfxTexture* pTex, const char* pFileName);
 void VXGfxTextureInitialize(VXGfxTexture* pTex);

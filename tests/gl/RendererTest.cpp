@@ -85,22 +85,21 @@ TEST_F(RendererTest, CameraMovesTheViewFromTheNextProgramSwitch) {
   EXPECT_TRUE(IsColor(At(680, 260), 0, 0, 0));
 }
 
-// Whatever the fast path draws with, each frame starts with the colour and
-// the depth buffer cleared, and the program table names the programs of the
-// two render modes, built from their sources.
-TEST_F(RendererTest, EachFrameClearsColourAndDepthAndTheProgramTableNamesTheRenderModesPrograms) {
+// Whatever the fast path draws with, each frame starts with the colour
+// cleared and the depth buffer reading cleared, in a new window and after a
+// change of size; the program table names the programs of the two render
+// modes, built from their sources.
+TEST_F(RendererTest, EachFrameStartsClearedAndTheProgramTableNamesTheRenderModesPrograms) {
   const unsigned char white[4] = {255, 255, 255, 255};
   VXGfxTexture* tex = VXGfxTextureLoadFromMemory(white, 1, 1);
   VXGfxVertexList* quad = Quad(10, 10, 0xFFFFFFFFu);
   const unsigned programs[3] = {gVXShaderProgram[0], gVXShaderProgram[1], gVXShaderProgram[2]};
-  glClearDepth(0.25);
-  glClear(GL_DEPTH_BUFFER_BIT);
-  glClearDepth(1.0);
-  for (int frame = 0; frame < 2; ++frame) {
+  for (int frame = 0; frame < 4; ++frame) {
+    if (frame == 2) VXToogleFullScreen(true);
     BeginFrame();
     float depth = 0.0f;
     glReadPixels(480, 360, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
-    EXPECT_FLOAT_EQ(1.0f, depth);
+    EXPECT_FLOAT_EQ(1.0f, depth) << "frame " << frame;
     VXGfxSetRenderMode(VX_RENDER_TEXTURE);
     VXGfxSetBlendMode(VX_BLEND_ALPHA);
     VXGfxTextureSet(tex, 0, 0);
@@ -111,6 +110,7 @@ TEST_F(RendererTest, EachFrameClearsColourAndDepthAndTheProgramTableNamesTheRend
     EndFrame();
     for (int mode = 0; mode < 3; ++mode) EXPECT_EQ(programs[mode], gVXShaderProgram[mode]) << "mode " << mode;
   }
+  VXToogleFullScreen(false);
   EXPECT_EQ(0u, gVXShaderProgram[VX_RENDER_NONE]);
   for (const char* name : {"uTextureOffset", "uBlendColor", "uTintColor"})
     EXPECT_LE(0, glGetUniformLocation(gVXShaderProgram[VX_RENDER_TEXTURE], name)) << name;

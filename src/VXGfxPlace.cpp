@@ -81,6 +81,17 @@ VXGfxPixelRect Inside(const Box& b) {
               std::fmin(std::floor(b.y1 - m - 0.5) + 1.0, view[1] + view[3]));
 }
 
+// The pixels a rasteriser may write for a shape inside a box: those whose
+// centres lie in it, give or take a margin for the distance between these
+// doubles and the rasteriser's sums (floats, then 1/256 pixel steps).
+VXGfxPixelRect Reach(const Box& b) {
+  const int* view = Viewport();
+  const double m = 0.05;
+  return Rect(std::fmax(std::ceil(b.x0 - m - 0.5), view[0]), std::fmax(std::ceil(b.y0 - m - 0.5), view[1]),
+              std::fmin(std::floor(b.x1 + m - 0.5) + 1.0, view[0] + view[2]),
+              std::fmin(std::floor(b.y1 + m - 0.5) + 1.0, view[1] + view[3]));
+}
+
 // Whole pixels around a box, grown by a margin, within the viewport.
 VXGfxPixelRect Pixels(const Box& b, double margin) {
   const int* view = Viewport();
@@ -187,8 +198,7 @@ void Place(VXGfxHeld& e, const VXGfxMeshShape& shape, const double* m, const Box
   // Local area times the mapping's stretch, in window pixels.
   e.area = std::fabs(m[0] * m[5] - m[1] * m[4]) * view[2] * view[3] / 4.0 * (static_cast<double>(b[3]) - b[0]) *
            (static_cast<double>(b[4]) - b[1]);
-  // One pixel of margin for the distance between these doubles and the GPU's floats.
-  e.box = Pixels(whole, 1.0);
+  e.box = Reach(whole);
   // Blending off and a rectangle square to the window: every pixel whose
   // centre lies inside is written, whatever was there.
   const bool square = m[1] == 0.0 && m[4] == 0.0;

@@ -115,6 +115,7 @@ class ScreensPixelsTest : public ::testing::Test {
       if (!same && differing++ == 0) first = i;
     }
     SaveShot(fast, w, h, state);
+    if (getenv("ORVANE_SHOTS")) SaveShot(reference, w, h, state + " reference");
     EXPECT_EQ(0, differing) << state << ", " << w << "x" << h << ": first at pixel (" << (first / 4) % w << ", "
                             << (first / 4) / w << "), reference (" << int(reference[first]) << ", "
                             << int(reference[first + 1]) << ", " << int(reference[first + 2]) << "), fast ("

@@ -33,7 +33,6 @@ int sViewport[4] = {};
 bool sViewportKnown = false;
 GLuint sBatchBuffer = 0;
 GLint sTextureLimit = 0;
-int sDepthCleared[2] = {0, 0};  // the drawable's size when the depth buffer was last cleared
 // The name every error report carries, as the engine always has.
 const char* const kSourceFile = "..\\..\\src\\VXGraphics";
 
@@ -243,7 +242,6 @@ const VXGfxSender kSender = {SendOne, SendBatch};
 void VXGfxDeviceStart(void) {
   Forget();
   sBatchBuffer = 0;
-  sDepthCleared[0] = sDepthCleared[1] = 0;
   glActiveTexture(GL_TEXTURE0);  // the only unit ever used
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &sTextureLimit);
 }
@@ -330,14 +328,10 @@ void VXGfxDeviceClear(void) {
   Scissor(nullptr);
   const float* c = VXGfxState().clear;
   glClearColor(c[0], c[1], c[2], c[3]);
-  // Nothing writes the depth buffer (depth testing is never on), so it stays
-  // cleared from the frame it is new or resized on: clearing it every frame
-  // would cost a software renderer a pass over it.
-  int size[2] = {0, 0};
-  VXSysGetDrawableSize(&size[0], &size[1]);
-  const bool depth = size[0] != sDepthCleared[0] || size[1] != sDepthCleared[1];
-  memcpy(sDepthCleared, size, sizeof(size));
-  glClear(depth ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT);
+  // Only the colour: nothing reads or writes the depth buffer (depth testing
+  // is never on), and clearing it would cost a software renderer a pass over
+  // it every frame and its pages in memory.
+  glClear(GL_COLOR_BUFFER_BIT);
 }
 
 void VXGfxDevicePresent(void) {

@@ -46,8 +46,9 @@ int VXGfxInit(int width, int height);
 void VXGfxReset(void);
 void VXGfxExit(void);
 // Clears the colour buffer and sets the unscaled viewport. The depth buffer
-// reads cleared too: it is cleared when the window's drawable is new or
-// resized, and no engine call writes it (depth testing is never on).
+// is left as it is: no engine call reads or writes it (depth testing is
+// never on), and clearing it would cost a software renderer a pass over it
+// every frame.
 void VXGfxStart(void);
 // Sends every draw still held back, checks for GL errors, leaves no program
 // in use, waits for GL and swaps.

@@ -61,25 +61,7 @@ void Send(int id, const float* v) {
   Sent& sent = sSent[sProgram];
   const size_t bytes = sizeof(float) * static_cast<size_t>(VXGfxUniformSize(id));
   if (sent.known[id] && memcmp(sent.values[id], v, bytes) == 0) return;
-  switch (id) {
-    case VX_U_PROJECTION:
-    case VX_U_VIEW:
-    case VX_U_WORLD:
-      glUniformMatrix4fv(loc, 1, GL_FALSE, v);
-      break;
-    case VX_U_TRANSPARENCY:
-      glUniform1f(loc, v[0]);
-      break;
-    case VX_U_OFFSET:
-      glUniform2f(loc, v[0], v[1]);
-      break;
-    case VX_U_SAMPLER:
-      glUniform1i(loc, static_cast<GLint>(v[0]));
-      break;
-    default:
-      glUniform4f(loc, v[0], v[1], v[2], v[3]);
-      break;
-  }
+  VXGfxUniformSend(loc, id, v);
   memcpy(sent.values[id], v, bytes);
   sent.known[id] = true;
   ++gVXGfxCounters.uniformUploads;

@@ -6,31 +6,13 @@
 #include <GL/glew.h>
 
 #include "VXGfxInternal.h"
+#include "VXGfxShader.h"
 #include "VXGfxState.h"
 
 namespace {
 
 void Uniform(GLuint program, int id, const float* v) {
-  const GLint loc = glGetUniformLocation(program, VXGfxUniformName(id));
-  switch (id) {
-    case VX_U_PROJECTION:
-    case VX_U_VIEW:
-    case VX_U_WORLD:
-      glUniformMatrix4fv(loc, 1, GL_FALSE, v);
-      break;
-    case VX_U_TRANSPARENCY:
-      glUniform1f(loc, v[0]);
-      break;
-    case VX_U_OFFSET:
-      glUniform2f(loc, v[0], v[1]);
-      break;
-    case VX_U_SAMPLER:
-      glUniform1i(loc, static_cast<GLint>(v[0]));
-      break;
-    default:
-      glUniform4f(loc, v[0], v[1], v[2], v[3]);
-      break;
-  }
+  VXGfxUniformSend(glGetUniformLocation(program, VXGfxUniformName(id)), id, v);
 }
 
 void Blend(int mode) {

@@ -227,6 +227,28 @@ void VXGfxShaderForget(void) {
   gVXCurrentProgram = 0;
 }
 
+void VXGfxUniformSend(int location, int id, const float* v) {
+  switch (id) {
+    case VX_U_PROJECTION:
+    case VX_U_VIEW:
+    case VX_U_WORLD:
+      glUniformMatrix4fv(location, 1, GL_FALSE, v);
+      break;
+    case VX_U_TRANSPARENCY:
+      glUniform1f(location, v[0]);
+      break;
+    case VX_U_OFFSET:
+      glUniform2f(location, v[0], v[1]);
+      break;
+    case VX_U_SAMPLER:
+      glUniform1i(location, static_cast<GLint>(v[0]));
+      break;
+    default:
+      glUniform4f(location, v[0], v[1], v[2], v[3]);
+      break;
+  }
+}
+
 unsigned VXGfxProgramName(int program) {
   return sPrograms[program].name;
 }

@@ -35,6 +35,9 @@ void VXGfxShaderBuild(void);
 void VXGfxShaderDestroy(void);
 void VXGfxShaderForget(void);  // the context went away with every program in it
 
+// Sends a uniform's value (VX_U_*) to a location of the bound program, as its kind wants.
+void VXGfxUniformSend(int location, int id, const float* values);
+
 unsigned VXGfxProgramName(int program);
 // The render mode whose uniforms a program takes (0 for the text program).
 int VXGfxProgramMode(int program);

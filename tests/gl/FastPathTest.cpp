@@ -92,6 +92,13 @@ class FastPathTest : public GlTest {
     return differing;
   }
 
+  // The texture program with alpha blending, drawing this picture.
+  static void Blended(VXGfxTexture* picture) {
+    VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+    VXGfxSetBlendMode(VX_BLEND_ALPHA);
+    VXGfxTextureSet(picture, 0, 0);
+  }
+
   // A crowd of sprites drawn from a seed: everything a game may set before a draw.
   void Crowd(unsigned seed, VXGfxVertexList* quad) {
     std::mt19937 rng(seed);
@@ -169,9 +176,7 @@ TEST_F(FastPathTest, ManySpotsOddVertexCountsAndNotchedQuadsMatchTheReference) {
   VXGfxTexture* starfield = VXGfxTextureLoadFromMemory(stars.data(), 512, 512);
   VXGfxVertexList* sky = Quad(256, 256, 0xFFFFFFFFu);
   EXPECT_EQ(0, Differences([&] {
-              VXGfxSetRenderMode(VX_RENDER_TEXTURE);
-              VXGfxSetBlendMode(VX_BLEND_ALPHA);
-              VXGfxTextureSet(pics_.opaque, 0, 0);
+              Blended(pics_.opaque);
               VXGfxSetPosition(0, 0);
               VXGfxMeshDraw(sky, VX_DRAW_TRIANGLES);
               VXGfxTextureSet(starfield, 0, 0);
@@ -191,9 +196,7 @@ TEST_F(FastPathTest, ManySpotsOddVertexCountsAndNotchedQuadsMatchTheReference) {
   }
   VXGfxVertexList* tile = Quad(30, 30, 0xFFFFFFFFu);
   EXPECT_EQ(0, Differences([&] {
-              VXGfxSetRenderMode(VX_RENDER_TEXTURE);
-              VXGfxSetBlendMode(VX_BLEND_ALPHA);
-              VXGfxTextureSet(pics_.soft, 0, 0);
+              Blended(pics_.soft);
               for (int i = 0; i < 6; ++i) {
                 VXGfxSetPosition(-300.0f + 70.0f * i, 100.0f);
                 VXGfxMeshDraw(i % 3 == 2 ? tile : odd[i % 3], VX_DRAW_TRIANGLES);
@@ -211,9 +214,7 @@ TEST_F(FastPathTest, ManySpotsOddVertexCountsAndNotchedQuadsMatchTheReference) {
   VXGfxVertexList* notched = VXGfxMeshEnd();
   meshes_.push_back(notched);
   EXPECT_EQ(0, Differences([&] {
-              VXGfxSetRenderMode(VX_RENDER_TEXTURE);
-              VXGfxSetBlendMode(VX_BLEND_ALPHA);
-              VXGfxTextureSet(pics_.soft, 0, 0);
+              Blended(pics_.soft);
               VXGfxSetPosition(0, 60);
               VXGfxMeshDraw(tile, VX_DRAW_TRIANGLES);
               VXGfxTextureSet(pics_.opaque, 0, 0);

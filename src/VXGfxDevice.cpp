@@ -188,7 +188,7 @@ void SendOne(const VXGfxHeld& e, const VXGfxPixelRect* scissor) {
   Report(e);
 }
 
-void SendBatch(const VXGfxHeld& first, const float* vertices, int count, const VXGfxPixelRect* scissor,
+void SendBatch(const VXGfxHeld& first, const float* vertices, int count, int each, const VXGfxPixelRect* scissor,
                const VXGfxHeld& reporter) {
   Prepare(VX_PROGRAM_BATCH, first);
   Scissor(scissor);
@@ -210,10 +210,13 @@ void SendBatch(const VXGfxHeld& first, const float* vertices, int count, const V
     glVertexAttribPointer(f.location, f.size, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(static_cast<uintptr_t>(f.offset) * sizeof(float)));
   }
-  glDrawArrays(GL_TRIANGLES, 0, count);
+  const int step = each > 0 ? each : count;
+  for (int from = 0; from < count; from += step) {
+    glDrawArrays(GL_TRIANGLES, from, step);
+    ++gVXGfxCounters.draws;
+  }
   for (const Field& f : kFields) glDisableVertexAttribArray(f.location);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
-  ++gVXGfxCounters.draws;
   Report(reporter);
 }
 
@@ -310,9 +313,7 @@ void VXGfxDeviceClear(void) {
   Scissor(nullptr);
   const float* c = VXGfxState().clear;
   glClearColor(c[0], c[1], c[2], c[3]);
-  // Only the colour: nothing reads or writes the depth buffer (depth testing
-  // is never on), and clearing it would cost a software renderer a pass over
-  // it every frame and its pages in memory.
+  // The window has no depth or stencil buffer to clear.
   glClear(GL_COLOR_BUFFER_BIT);
 }
 

@@ -199,6 +199,8 @@ void Place(VXGfxHeld& e, const VXGfxMeshShape& shape, const double* m, const Box
   e.area = std::fabs(m[0] * m[5] - m[1] * m[4]) * view[2] * view[3] / 4.0 * (static_cast<double>(b[3]) - b[0]) *
            (static_cast<double>(b[4]) - b[1]);
   e.box = Reach(whole);
+  e.inside = whole.x0 >= view[0] + 1.0 && whole.y0 >= view[1] + 1.0 && whole.x1 <= view[0] + view[2] - 1.0 &&
+             whole.y1 <= view[1] + view[3] - 1.0;
   // Blending off and a rectangle square to the window: every pixel whose
   // centre lies inside is written, whatever was there.
   const bool square = m[1] == 0.0 && m[4] == 0.0;
@@ -263,6 +265,7 @@ bool VXGfxQueueHold(const VXGfxVertexList* mesh, int drawMode) {
   memcpy(e.blendColor, u[VX_U_BLEND], sizeof(e.blendColor));
   memcpy(e.offset, u[VX_U_OFFSET], sizeof(e.offset));
   e.covers = false;
+  e.inside = false;
   e.area = 0.0;
   if (e.placed) Place(e, *shape, m, whole);
   VXGfxQueueAdd();

@@ -200,8 +200,17 @@ bool Overlap(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
   return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
 }
 
+int BatchVertices(const VXGfxHeld& e) {
+  return e.mesh->pShape ? e.mesh->pShape->batchVertices : 0;
+}
+
+// Draws that may go to GL from one vertex buffer. Those wholly inside the
+// viewport and those reaching past it stay apart: a software renderer clips
+// every triangle of a draw call that reaches past it, a step that may move
+// their edges by a rounding, so each of these keeps a draw call of its own.
 bool SameState(const VXGfxHeld& a, const VXGfxHeld& b) {
-  return a.texture == b.texture && a.program == b.program && a.blend == b.blend && a.camera == b.camera;
+  return a.texture == b.texture && a.program == b.program && a.blend == b.blend && a.camera == b.camera &&
+         a.inside == b.inside && BatchVertices(a) == BatchVertices(b);
 }
 
 // The order to send in: each draw follows the last one of its picture and
@@ -237,8 +246,8 @@ long Shared(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
 }
 
 bool Batchable(const VXGfxHeld& e) {
-  return e.program == VX_PROGRAM_PLAIN && e.parts <= 1 && e.placed && e.mesh->pShape &&
-         e.mesh->pShape->batchVertices > 0 && e.drawMode == VX_DRAW_TRIANGLES;
+  return e.program == VX_PROGRAM_PLAIN && e.parts <= 1 && e.placed && BatchVertices(e) > 0 &&
+         e.drawMode == VX_DRAW_TRIANGLES;
 }
 
 // Where a draw may change pixels: its visible part, or its whole box.
@@ -281,16 +290,17 @@ void SendGroup(const VXGfxSender& sender, int from, int to) {
     earliest = sOrder[k] < earliest ? sOrder[k] : earliest;
   }
   const VXGfxPixelRect* scissor = clipped ? &reach : nullptr;
+  const int each = first.inside ? 0 : first.mesh->pShape->batchVertices;
   int vertices = 0;
   for (int k = from; k < to; ++k) {
     const VXGfxHeld& e = sQueue[sOrder[k]];
     if (vertices + e.mesh->pShape->batchVertices > kBatchVertices) {
-      sender.batch(first, sBatch, vertices, scissor, sQueue[earliest]);
+      sender.batch(first, sBatch, vertices, each, scissor, sQueue[earliest]);
       vertices = 0;
     }
     vertices = Append(e, vertices, scissor);
   }
-  sender.batch(first, sBatch, vertices, scissor, sQueue[earliest]);
+  sender.batch(first, sBatch, vertices, each, scissor, sQueue[earliest]);
 }
 
 void SendOne(const VXGfxSender& sender, const VXGfxHeld& e) {

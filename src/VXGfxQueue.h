@@ -42,6 +42,7 @@ struct VXGfxHeld {
   const char* checkFunc;
   float world[16], tint[4], transparency[1], blendColor[4], offset[2];
   bool placed;           // box and area below hold
+  bool inside;           // wholly inside the viewport: the renderer clips none of it
   double area;           // window pixels under the mesh's bounds
   bool covers;           // writes every pixel of inner, whatever was there
   VXGfxPixelRect box;    // every pixel it may touch
@@ -67,9 +68,11 @@ void VXGfxQueueNoteCheck(int line, const char* func);
 struct VXGfxSender {
   // One draw as it is, through a scissor rectangle when one is given.
   void (*one)(const VXGfxHeld& draw, const VXGfxPixelRect* scissor);
-  // Small draws of one picture and state as one: each vertex x, y, z, u, v,
-  // then its draw's world matrix (16), tint (4) and transparency.
-  void (*batch)(const VXGfxHeld& first, const float* vertices, int count, const VXGfxPixelRect* scissor,
+  // Small draws of one picture and state from one vertex buffer: each vertex
+  // x, y, z, u, v, then its draw's world matrix (16), tint (4) and
+  // transparency. One draw call for them all, or one per draw of `each`
+  // vertices when they reach past the viewport (first.inside false).
+  void (*batch)(const VXGfxHeld& first, const float* vertices, int count, int each, const VXGfxPixelRect* scissor,
                 const VXGfxHeld& reporter);
 };
 enum { VX_BATCH_FLOATS = 26 };

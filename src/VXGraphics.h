@@ -45,10 +45,9 @@ struct VXGfxTexture {
 int VXGfxInit(int width, int height);
 void VXGfxReset(void);
 void VXGfxExit(void);
-// Clears the colour buffer and sets the unscaled viewport. The depth buffer
-// is left as it is: no engine call reads or writes it (depth testing is
-// never on), and clearing it would cost a software renderer a pass over it
-// every frame.
+// Clears the colour buffer and sets the unscaled viewport. The window has no
+// depth or stencil buffer: depth testing is never on, and a software renderer
+// shades slower with them attached.
 void VXGfxStart(void);
 // Sends every draw still held back, checks for GL errors, leaves no program
 // in use, waits for GL and swaps.

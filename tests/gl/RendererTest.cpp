@@ -85,10 +85,16 @@ TEST_F(RendererTest, CameraMovesTheViewFromTheNextProgramSwitch) {
   EXPECT_TRUE(IsColor(At(680, 260), 0, 0, 0));
 }
 
-// Whatever the fast path draws with, each frame starts with the colour
-// cleared, and the program table names the programs of the two render modes,
-// built from their sources.
+// Whatever the fast path draws with, each frame starts cleared (a window
+// with no depth or stencil buffer to clear: nothing reads them), and the
+// program table names the programs of the two render modes, built from
+// their sources.
 TEST_F(RendererTest, EachFrameStartsClearedAndTheProgramTableNamesTheRenderModesPrograms) {
+  GLint depthBits = -1, stencilBits = -1;
+  glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+  glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+  EXPECT_EQ(0, depthBits);
+  EXPECT_EQ(0, stencilBits);
   const unsigned char white[4] = {255, 255, 255, 255};
   VXGfxTexture* tex = VXGfxTextureLoadFromMemory(white, 1, 1);
   VXGfxVertexList* quad = Quad(10, 10, 0xFFFFFFFFu);

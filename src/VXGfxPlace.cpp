@@ -1,7 +1,7 @@
 // Vexor Engine: where a held-back draw lands on the window, and what it may
 // be spared. Software renderers pay for every pixel they shade, so the fast
 // path drops draws that cannot change a pixel, draws opaque pictures with
-// blending off, takes the plain texture program when offset and blend colour
+// blending off, takes the batch program (no uniforms) when offset and blend colour
 // add nothing, and keeps a blended picture to the part of the window where it
 // is not fully transparent. Each leaves every pixel as the reference path
 // draws it.
@@ -256,7 +256,10 @@ bool VXGfxQueueHold(const VXGfxVertexList* mesh, int drawMode) {
     Tell(*shape, tex, m, u[VX_U_TINT], alphaScale, state.blend);
   e.mesh = mesh;
   e.drawMode = drawMode;
-  e.program = neutral ? VX_PROGRAM_PLAIN : VX_PROGRAM_TEXTURE;
+  // The batch program takes the world matrix and colour from the vertices
+  // of a small mesh's whole triangles; anything else draws as asked.
+  const bool batch = neutral && e.placed && shape->batchVertices > 0 && drawMode == VX_DRAW_TRIANGLES;
+  e.program = batch ? VX_PROGRAM_BATCH : VX_PROGRAM_TEXTURE;
   e.texture = texture;
   e.blend = opaque ? VX_BLEND_NONE : state.blend;
   memcpy(e.world, u[VX_U_WORLD], sizeof(e.world));

@@ -246,8 +246,7 @@ long Shared(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
 }
 
 bool Batchable(const VXGfxHeld& e) {
-  return e.program == VX_PROGRAM_PLAIN && e.parts <= 1 && e.placed && BatchVertices(e) > 0 &&
-         e.drawMode == VX_DRAW_TRIANGLES;
+  return e.program == VX_PROGRAM_BATCH && e.parts <= 1;
 }
 
 // Where a draw may change pixels: its visible part, or its whole box.
@@ -303,15 +302,27 @@ void SendGroup(const VXGfxSender& sender, int from, int to) {
   sender.batch(first, sBatch, vertices, each, scissor, sQueue[earliest]);
 }
 
+// A draw on its own, through each of its scissor rectangles when it has them.
 void SendOne(const VXGfxSender& sender, const VXGfxHeld& e) {
+  const int vertices = e.program == VX_PROGRAM_BATCH ? Append(e, 0, nullptr) : 0;
+  const int each = e.inside ? 0 : vertices;
   if (e.parts == 0) {
-    if (e.placed) gVXGfxCounters.pixelsCovered += static_cast<long>(e.area);
-    sender.one(e, nullptr);
+    if (e.program == VX_PROGRAM_BATCH) {
+      sender.batch(e, sBatch, vertices, each, nullptr, e);
+    } else {
+      if (e.placed) gVXGfxCounters.pixelsCovered += static_cast<long>(e.area);
+      sender.one(e, nullptr);
+    }
     return;
   }
+  gVXGfxCounters.pixelsCovered -= static_cast<long>(e.area);  // counted by part instead
   for (int i = 0; i < e.parts; ++i) {
     gVXGfxCounters.pixelsCovered += Area(e.part[i]);
-    sender.one(e, &e.part[i]);
+    if (e.program == VX_PROGRAM_BATCH) {
+      sender.batch(e, sBatch, vertices, each, &e.part[i], e);
+    } else {
+      sender.one(e, &e.part[i]);
+    }
   }
 }
 

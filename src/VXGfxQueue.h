@@ -33,7 +33,7 @@ struct VXGfxCamera {
 struct VXGfxHeld {
   const VXGfxVertexList* mesh;
   int drawMode;      // VX_DRAW_*
-  int program;       // VX_PROGRAM_TEXTURE or VX_PROGRAM_PLAIN
+  int program;       // VX_PROGRAM_TEXTURE or VX_PROGRAM_BATCH
   unsigned texture;  // GL name
   int blend;         // what GL blends with for it
   const VXGfxCamera* camera;

@@ -1,5 +1,5 @@
 // Vexor Engine: the shader programs: the colour and texture programs of the
-// render modes, the fast path's plain and batch programs, and text's.
+// render modes, the fast path's batch program, and text's.
 #include "VXGfxShader.h"
 
 #include <GL/glew.h>
@@ -46,26 +46,11 @@ const char* const kTextureFragment =
     "gl_FragColor.y = (gl_FragColor.y * (1.0 - uBlendColor.w) + uBlendColor.y * uBlendColor.w) * uTintColor.y;\t\t\t"
     "gl_FragColor.z = (gl_FragColor.z * (1.0 - uBlendColor.w) + uBlendColor.z * uBlendColor.w) * uTintColor.z;\t\t\t"
     "gl_FragColor.w *= (uTransparencyValue * uTintColor.w);\t\t}";
-// The texture program with a zero offset and a blend colour of alpha 0: the
-// same products in the same order, without the terms that add nothing.
-const char* const kPlainFragment =
-    "uniform sampler2D uTexture;\n"
-    "uniform float uTransparencyValue;\n"
-    "uniform vec4 uTintColor;\n"
-    "varying vec2 vTextureCoordinate;\n"
-    "void main()\n"
-    "{\n"
-    "  gl_FragColor = texture2D(uTexture, vTextureCoordinate);\n"
-    "  gl_FragColor.x = gl_FragColor.x * uTintColor.x;\n"
-    "  gl_FragColor.y = gl_FragColor.y * uTintColor.y;\n"
-    "  gl_FragColor.z = gl_FragColor.z * uTintColor.z;\n"
-    "  gl_FragColor.w *= (uTransparencyValue * uTintColor.w);\n"
-    "}\n";
-
-// The plain program with the world matrix, tint and transparency read from
-// each vertex instead of uniforms: the same arithmetic in the same order (the
-// alpha factor, transparency times tint alpha, is one product per vertex
-// instead of per pixel: the same product).
+// The texture program with a zero offset and a blend colour of alpha 0 (the
+// same products in the same order, without the terms that add nothing), and
+// the world matrix, tint and transparency read from each vertex instead of
+// uniforms (the alpha factor, transparency times tint alpha, is one product
+// per vertex instead of per pixel: the same product).
 const char* const kBatchVertex =
     "uniform mat4 uPMatrix;\n"
     "uniform mat4 uVMatrix;\n"
@@ -187,7 +172,6 @@ void VXGfxShaderBuild(void) {
       {nullptr, nullptr},
       {kColorVertex, kColorFragment},
       {kTextureVertex, kTextureFragment},
-      {kTextureVertex, kPlainFragment},
       {kBatchVertex, kBatchFragment},
       {kTextVertex, kTextFragment},
   };

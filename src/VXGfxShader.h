@@ -3,14 +3,13 @@
 #pragma once
 
 // Programs by role: the two of the render modes (gVXShaderProgram names
-// them), the plain texture program for a zero offset and no blend colour,
-// the plain one that takes each sprite's world matrix and colour from its
-// vertices so that many sprites go in one draw, and the text program.
+// them), the texture program for a zero offset and no blend colour that
+// takes each sprite's world matrix and colour from its vertices so that many
+// sprites go in one draw, and the text program.
 enum VXGfxProgramId {
   VX_PROGRAM_NONE,
   VX_PROGRAM_COLOR,
   VX_PROGRAM_TEXTURE,
-  VX_PROGRAM_PLAIN,
   VX_PROGRAM_BATCH,
   VX_PROGRAM_TEXT,
   VX_PROGRAM_COUNT

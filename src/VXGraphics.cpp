@@ -126,9 +126,11 @@ static void PinDriver() {}
 // (scene bins, constant uploads). Left to itself the allocator hands each
 // one back to the kernel and faults it in again the next frame; keep them.
 // Not before the first frame is over: the game loads its pictures in it, and
-// their decoding wants big blocks that come and go.
+// their decoding wants big blocks that come and go; what they left free goes
+// back to the kernel first.
 static void KeepDriverMemory() {
 #if defined(__GLIBC__)
+  malloc_trim(0);
   mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
 }

@@ -22,27 +22,20 @@ median() { sort -g | awk '{v[NR] = $1} END {if (NR) print (NR % 2 ? v[(NR + 1) /
 # One value a line into $out/<name>.
 note() { [ -n "$2" ] && echo "$2" >>"$out/$1"; }
 
-# The older benchmark prints a block per scene with a "whole frame ... median M" line.
-frames_before() {
-  (cd "$before" && bench/level/level_frame_bench "$frames") | awk -v dir="$out" '
-    /^Fresh level.*windowed/ {s = "fresh_windowed"} /^Fresh level.*full screen/ {s = "fresh_full"}
-    /^Heaviest scene, windowed/ {s = "heavy_windowed"} /^Heaviest scene, full screen/ {s = "heavy_full"}
-    /whole frame/ && s != "" {for (i = 1; i < NF; ++i) if ($i == "median") print $(i + 1) >> (dir "/before_" s); s = ""}'
-}
-
-# This one ends with a summary: scene, level ms, cpu, reference, cpu, floor ms, cpu, level/floor.
-frames_after() {
-  (cd "$after" && bench/level/level_frame_bench "$frames" 1) | awk -v dir="$out" '
+# Each benchmark ends with a summary: scene, level ms, cpu, reference, cpu, floor ms, cpu, level/floor.
+frames() {
+  local which=$1 dir=$2
+  (cd "$dir" && bench/level/level_frame_bench "$frames" 1) | awk -v dir="$out" -v w="$which" '
     /^(fresh level|heaviest scene), / && !/pixels/ && $NF ~ /^[0-9.]+$/ {
       s = ($1 == "fresh" ? "fresh" : "heavy") "_" ($3 == "windowed" ? "windowed" : "full")
-      print $(NF - 6) >> (dir "/after_" s); print $(NF - 5) >> (dir "/aftercpu_" s)
-      print $(NF - 2) >> (dir "/floor_" s); print $(NF - 1) >> (dir "/floorcpu_" s)}'
+      print $(NF - 6) >> (dir "/" w "_" s); print $(NF - 5) >> (dir "/" w "cpu_" s)
+      print $(NF - 2) >> (dir "/" w "floor_" s); print $(NF - 1) >> (dir "/" w "floorcpu_" s)}'
 }
 
 startup() {
   local which=$1 dir=$2
   (cd "$dir" && ORVANE_LAUNCH_NS=$(date +%s%N) bench/startup/orvane_startup_bench . --split) | awk -v dir="$out" -v w="$which" '
-    /^resources/ {print $(NF - 1) >> (dir "/" w "_load")}
+    /^resources/ {for (i = 1; i < NF; ++i) if ($(i + 1) ~ /^ms/) print $i >> (dir "/" w "_load")}
     /^launch to first frame/ {print $(NF - 1) >> (dir "/" w "_launch")}
     /^resident after loading/ {print $4 >> (dir "/" w "_rss")}'
 }
@@ -50,8 +43,8 @@ startup() {
 echo "== $rounds rounds, $frames frames a scene, $(nproc) cores; before $before, after $after"
 for r in $(seq "$rounds"); do
   echo "-- round $r"
-  frames_before
-  frames_after
+  frames before "$before"
+  frames after "$after"
   startup before "$before"
   startup after "$after"
 done
@@ -60,14 +53,16 @@ value() { if [ -s "$out/$1" ]; then median <"$out/$1"; else echo "-"; fi; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (a == "-" || b == "-" || b == 0) print "-"; else printf "%.2f", a / b}'; }
 
 echo
-echo "Whole frame, median ms (CPU: ms a frame, all threads; the older benchmark has no fresh full-screen scene)"
-printf "%-28s %8s %8s %8s %8s %8s %12s %12s\n" scene before after "cpu" floor "cpu" after/before after/floor
+echo "Whole frame, median ms (CPU: ms a frame, all threads; each build's floor ran beside it)"
+printf "%-28s %8s %8s %8s %8s %8s %8s %12s %12s %12s\n" scene before "cpu" after "cpu" floor "cpu" after/before \
+  before/floor after/floor
 for s in fresh_windowed fresh_full heavy_windowed heavy_full; do
-  b=$(value "before_$s") a=$(value "after_$s") f=$(value "floor_$s")
+  b=$(value "before_$s") a=$(value "after_$s") fb=$(value "beforefloor_$s") fa=$(value "afterfloor_$s")
   label=${s/fresh_/fresh level, }
   label=${label/heavy_/heaviest scene, }
-  printf "%-28s %8s %8s %8s %8s %8s %12s %12s\n" "${label/full/full screen}" "$b" "$a" "$(value "aftercpu_$s")" "$f" \
-    "$(value "floorcpu_$s")" "$(ratio "$a" "$b")" "$(ratio "$a" "$f")"
+  printf "%-28s %8s %8s %8s %8s %8s %8s %12s %12s %12s\n" "${label/full/full screen}" "$b" "$(value "beforecpu_$s")" \
+    "$a" "$(value "aftercpu_$s")" "$fa" "$(value "afterfloorcpu_$s")" "$(ratio "$a" "$b")" "$(ratio "$b" "$fb")" \
+    "$(ratio "$a" "$fa")"
 done
 echo
 echo "Start-up, median"

@@ -79,7 +79,7 @@ class Vector4 {
   bool operator==(const Vector4& rhs) const;
   bool operator!=(const Vector4& rhs) const;
 
-  float Dot(const Vector4& rhs) const;     // x, y, z only
+  float Dot(const Vector4& rhs) const;      // x, y, z only
   Vector4 Cross(const Vector4& rhs) const;  // w = 0
   float Length() const;                     // all four components
   float LengthSq() const;

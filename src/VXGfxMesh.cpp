@@ -6,7 +6,9 @@
 #include <new>
 #include <vector>
 
+#include "VXGfxDevice.h"
 #include "VXGfxInternal.h"
+#include "VXGfxQueue.h"
 #include "VXGraphics.h"
 
 namespace {
@@ -55,17 +57,23 @@ bool IsPictureQuad(const float* b) {
     if (s.u != (right ? 1.0f : 0.0f) || s.v != (top ? 0.0f : 1.0f)) return false;
     corners[i] = (right ? 1 : 0) | (top ? 2 : 0);
   }
-  // Two triangles of three different corners each, together all four.
-  int seen[2] = {0, 0};
+  // Two triangles of three different corners each, each leaving out the
+  // corner opposite the other's: the rectangle cut along a diagonal. Two
+  // that share an outer edge would leave a notch unpainted.
+  int missing[2] = {0, 0};
   for (int t = 0; t < 2; ++t) {
-    for (int k = 0; k < 3; ++k) seen[t] |= 1 << corners[3 * t + k];
-    if (__builtin_popcount(static_cast<unsigned>(seen[t])) != 3) return false;
+    int seen = 0;
+    for (int k = 0; k < 3; ++k) seen |= 1 << corners[3 * t + k];
+    if (__builtin_popcount(static_cast<unsigned>(seen)) != 3) return false;
+    missing[t] = __builtin_ctz(static_cast<unsigned>(~seen & 0xF));
   }
-  return (seen[0] | seen[1]) == 0xF;
+  return (missing[0] ^ missing[1]) == 3;
 }
 
-void NoteShape(VXGfxVertexList* mesh) {
-  float* b = mesh->bounds;
+// What the fast path goes by: the mesh's bounds, whether it is a picture
+// quad, and the vertices of a small one.
+void NoteShape(VXGfxMeshShape* shape) {
+  float* b = shape->bounds;
   if (sStagedCount == 0) return;
   b[0] = b[3] = sStaging[0].x;
   b[1] = b[4] = sStaging[0].y;
@@ -83,7 +91,16 @@ void NoteShape(VXGfxVertexList* mesh) {
   for (int i = 0; i < 6; ++i) {
     if (!std::isfinite(b[i])) return;
   }
-  mesh->shape = IsPictureQuad(b) ? VX_SHAPE_PICTURE_QUAD : VX_SHAPE_BOUNDED;
+  shape->kind = IsPictureQuad(b) ? VX_SHAPE_PICTURE_QUAD : VX_SHAPE_BOUNDED;
+  // Small meshes are drawn together with others, from these: whole
+  // triangles only, as GL draws no more of the vertices.
+  if (sStagedCount > 6) return;
+  shape->batchVertices = static_cast<int>(sStagedCount - sStagedCount % 3);
+  for (int i = 0; i < shape->batchVertices; ++i) {
+    const StagedVertex& s = sStaging[i];
+    const float v[5] = {s.x, s.y, s.z, s.u, s.v};
+    memcpy(shape->vertices[i], v, sizeof(v));
+  }
 }
 
 }  // namespace
@@ -115,22 +132,16 @@ VXGfxVertexList* VXGfxMeshEnd(void) {
   VXGfxVertexList* mesh = new (std::nothrow) VXGfxVertexList{};
   if (!mesh) return nullptr;
   mesh->pBuffers = new (std::nothrow) uint32_t[3]{};
-  if (!mesh->pBuffers) {
+  mesh->pShape = new (std::nothrow) VXGfxMeshShape{};
+  if (!mesh->pBuffers || !mesh->pShape) {
+    delete[] mesh->pBuffers;
+    delete mesh->pShape;
     delete mesh;
     return nullptr;
   }
   const uint32_t count = sStagedCount;
   mesh->vertexCount = count;
-  NoteShape(mesh);
-  // Small meshes are drawn together with others, from these.
-  if (count <= 6) {
-    mesh->kept = count;
-    for (uint32_t i = 0; i < count; ++i) {
-      const StagedVertex& s = sStaging[i];
-      const float v[5] = {s.x, s.y, s.z, s.u, s.v};
-      memcpy(mesh->vertices[i], v, sizeof(v));
-    }
-  }
+  NoteShape(mesh->pShape);
   if (gVXGfxLive) {
     std::vector<float> positions(count * 3), colors(count * 4), coords(count * 2);
     for (uint32_t i = 0; i < count; ++i) {
@@ -145,15 +156,10 @@ VXGfxVertexList* VXGfxMeshEnd(void) {
       coords[i * 2 + 0] = s.u;
       coords[i * 2 + 1] = s.v;
     }
-    glGenBuffers(3, mesh->pBuffers);
-    const std::vector<float>* arrays[3] = {&positions, &colors, &coords};
-    for (int b = 0; b < 3; ++b) {
-      glBindBuffer(GL_ARRAY_BUFFER, mesh->pBuffers[b]);
-      glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(arrays[b]->size() * sizeof(float)), arrays[b]->data(),
-                   GL_STATIC_DRAW);
-      glBindBuffer(GL_ARRAY_BUFFER, 0);
-    }
-    glFinish();
+    const float* const arrays[3] = {positions.data(), colors.data(), coords.data()};
+    const size_t bytes[3] = {positions.size() * sizeof(float), colors.size() * sizeof(float),
+                             coords.size() * sizeof(float)};
+    VXGfxDeviceBuffersMake(mesh->pBuffers, arrays, bytes);
     VX_CHECK_GL("VXGfxMeshEnd");
   }
   VXGfxReset();
@@ -161,27 +167,28 @@ VXGfxVertexList* VXGfxMeshEnd(void) {
 }
 
 void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode) {
-  static const GLenum kPrimitive[4] = {GL_POINTS, GL_LINES, GL_LINE_STRIP, GL_TRIANGLES};
   if (mode > VX_DRAW_TRIANGLES) {
     printf("Mesh Draw Mode %u is invalid!\n", mode);
     return;
   }
-  if (!gVXGfxLive || gVXCurrentProgram == 0 || !pMesh || !pMesh->pBuffers) return;
-  VXGfxDrawMesh(pMesh, kPrimitive[mode]);
+  if (!gVXGfxLive || gVXCurrentProgram == 0 || !pMesh || !pMesh->pBuffers || pMesh->vertexCount == 0) return;
+  VXGfxDeviceDraw(pMesh, static_cast<int>(mode));
 }
 
 void VXGfxMeshFree(VXGfxVertexList* pMesh) {
   if (!pMesh) return;
-  VXGfxFlush();
   if (pMesh->pBuffers) {
-    if (gVXGfxLive) glDeleteBuffers(3, pMesh->pBuffers);
+    VXGfxDeviceBuffersFree(pMesh->pBuffers);
     delete[] pMesh->pBuffers;
   }
+  delete pMesh->pShape;
   delete pMesh;
 }
 
 void VXGfxTriListInitialize(VXGfxVertexList* pMesh) {
-  if (pMesh) pMesh->pBuffers = new (std::nothrow) uint32_t[3]{};
+  if (!pMesh) return;
+  pMesh->pBuffers = new (std::nothrow) uint32_t[3]{};
+  pMesh->pShape = nullptr;
 }
 
 void VXGfxLine(float x0, float y0, float z0, float r0, float g0, float b0, float a0, float x1, float y1, float z1,
@@ -190,15 +197,7 @@ void VXGfxLine(float x0, float y0, float z0, float r0, float g0, float b0, float
   if (!gVXGfxLive || gVXCurrentProgram != VX_RENDER_COLOR) return;
   const float positions[6] = {x0, y0, z0, x1, y1, z1};
   const float colors[8] = {r0, g0, b0, a0, r1, g1, b1, a1};
-  VXGfxApplyBlend(gVXBlendModeCurr, false);
-  glBindBuffer(GL_ARRAY_BUFFER, 0);  // client memory
-  glEnableVertexAttribArray(VX_ATTRIB_POSITION);
-  glVertexAttribPointer(VX_ATTRIB_POSITION, 3, GL_FLOAT, GL_FALSE, 0, positions);
-  glEnableVertexAttribArray(VX_ATTRIB_OTHER);
-  glVertexAttribPointer(VX_ATTRIB_OTHER, 4, GL_FLOAT, GL_FALSE, 0, colors);
-  glDrawArrays(GL_LINES, 0, 2);
-  glDisableVertexAttribArray(VX_ATTRIB_OTHER);
-  glDisableVertexAttribArray(VX_ATTRIB_POSITION);
+  VXGfxDeviceLine(positions, colors);
 }
 
 void VXGfxAxis(float size) {

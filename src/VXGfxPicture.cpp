@@ -67,7 +67,12 @@ std::vector<Region> Blots(const std::vector<Region>& cells, int gw, int gh) {
         }
     }
     blots.push_back(blot);
-    if (static_cast<int>(blots.size()) > kMaxBlots) break;
+    if (static_cast<int>(blots.size()) > kMaxBlots) {
+      // Too many to tell apart: one rectangle around every cell.
+      Region all = blot;
+      for (const Region& c : cells) all = c.x1 == 0 ? all : Join(all, c);
+      return std::vector<Region>(1, all);
+    }
   }
   return blots;
 }
@@ -75,12 +80,6 @@ std::vector<Region> Blots(const std::vector<Region>& cells, int gw, int gh) {
 // Few rectangles that hold every blot and do not touch one another.
 void Gather(std::vector<Region>* regions) {
   std::vector<Region>& r = *regions;
-  if (static_cast<int>(r.size()) > kMaxBlots) {
-    Region all = r[0];
-    for (const Region& b : r) all = Join(all, b);
-    r.assign(1, all);
-    return;
-  }
   for (bool merged = true; merged;) {
     merged = false;
     for (size_t i = 0; i < r.size() && !merged; ++i)
@@ -201,7 +200,6 @@ void StartWorkers() {
 
 void VXGfxPictureNote(const unsigned char* pPixels, int width, int height, int pitch, VXGfxPictureNotes* pNotes) {
   VXGfxPictureNotes notes = {};
-  notes.known = 1;
   if (width <= 0 || height <= 0) {
     *pNotes = notes;
     return;
@@ -260,7 +258,7 @@ VXGfxPicture VXGfxPictureDecode(const char* pFileName) {
   picture.surface = decoded;
   SDL_LockSurface(decoded);
   if (picture.format == GL_RGB || picture.format == GL_BGR) {
-    picture.notes = VXGfxPictureNotes{1, 1, 0, 1, {{0, 0, decoded->w, decoded->h}}};
+    picture.notes = VXGfxPictureNotes{1, 0, 1, {{0, 0, decoded->w, decoded->h}}};
   } else {
     VXGfxPictureNote(static_cast<const unsigned char*>(decoded->pixels), decoded->w, decoded->h, decoded->pitch,
                      &picture.notes);

@@ -7,6 +7,14 @@
 
 struct SDL_Surface;
 
+// The renderer's notes on a picture, from its pixels.
+struct VXGfxPictureNotes {
+  int opaque;        // every texel fully opaque
+  int linear;        // drawn with linear filtering
+  int regions;       // how many rectangles below hold every texel that is not fully transparent
+  int region[4][4];  // texel x0, y0, x1, y1 (ends excluded), row 0 at the top
+};
+
 // Decoded pixels ready for glTexImage2D, or no surface when the file could
 // not be opened or decoded.
 struct VXGfxPicture {

@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "VXGfxInternal.h"
-#include "VXGraphics.h"
+#include "VXGfxShader.h"
 
 namespace {
 
 const int kCapacity = 1024;
+// Projections and views the draws waiting were asked with.
+const int kCameras = 4;
 // What a draw call costs the software renderer, in pixels shaded.
 const long kDrawPixels = 800;
 // How far back a draw may move to follow one of the same picture and state.
@@ -22,58 +24,106 @@ const int kLookBack = 64;
 // Cutting a draw into uncovered parts pays from this many pixels on.
 const long kLarge = 128 * 128;
 
-VXGfxPending sQueue[kCapacity];
+VXGfxHeld sQueue[kCapacity];
 bool sDropped[kCapacity];
 int sOrder[kCapacity];
 int sCount = 0;
-bool sScissor = false;
+int sChecked = 0;  // draws before this one have their error check
+VXGfxCamera sCameras[kCameras];
+int sCameraCount = 0;
 
 // Draws of small meshes that follow one another with the same picture and
-// blending go to GL as one, each vertex carrying its sprite's world matrix,
-// tint and transparency: position 3, texture coordinate 2, world 16, tint 4,
-// transparency 1.
-const int kBatchFloats = 26;
+// state go to GL as one (VXGfxSender::batch).
 const int kBatchVertices = 6 * 256;
-float sBatch[kBatchVertices * kBatchFloats];
-GLuint sBatchBuffer = 0;
+float sBatch[kBatchVertices * VX_BATCH_FLOATS];
 
-// One byte a window pixel: written by an opaque draw later in the queue.
-std::vector<unsigned char> sCovered;
-int sView[4];
+// ---- The window's pixels written by opaque draws later in the queue ----
+// One bit a pixel, 64 to a word along a row. Only the rows and words marked
+// are cleared for the next sending: the work follows what is drawn.
+std::vector<uint64_t> sCovered;
+int sMapW = 0, sMapH = 0, sWords = 0;
+int sDirtyY0 = 0, sDirtyY1 = 0, sDirtyW0 = 0, sDirtyW1 = 0;
 
-unsigned char* Row(int y) {
-  return &sCovered[static_cast<size_t>(y - sView[1]) * static_cast<size_t>(sView[2])] - sView[0];
+uint64_t* Row(int y) {
+  return &sCovered[static_cast<size_t>(y) * static_cast<size_t>(sWords)];
 }
 
-bool AllCovered(const VXGfxPixelRect& r) {
-  for (int y = r.y; y < r.y + r.h; ++y) {
-    if (memchr(Row(y) + r.x, 0, static_cast<size_t>(r.w))) return false;
-  }
-  return true;
+// The bits of word w that lie in [x0, x1).
+uint64_t Mask(int w, int x0, int x1) {
+  const int lo = x0 > 64 * w ? x0 - 64 * w : 0, hi = x1 < 64 * (w + 1) ? x1 - 64 * w : 64;
+  const uint64_t upper = hi == 64 ? ~0ull : (1ull << hi) - 1;
+  return upper & ~((1ull << lo) - 1);
 }
 
-void Mark(const VXGfxPixelRect& r) {
-  for (int y = r.y; y < r.y + r.h; ++y) memset(Row(y) + r.x, 1, static_cast<size_t>(r.w));
+bool OnMap(const VXGfxPixelRect& r) {
+  return r.x >= 0 && r.y >= 0 && r.x + r.w <= sMapW && r.y + r.h <= sMapH;
 }
 
 long Area(const VXGfxPixelRect& r) {
   return static_cast<long>(r.w) * r.h;
 }
 
-// Runs of uncovered pixels on one row of a box; false past the room.
+bool AllCovered(const VXGfxPixelRect& r) {
+  if (!OnMap(r)) return false;
+  const int w0 = r.x >> 6, w1 = (r.x + r.w - 1) >> 6;
+  for (int y = r.y; y < r.y + r.h; ++y) {
+    const uint64_t* row = Row(y);
+    for (int w = w0; w <= w1; ++w) {
+      const uint64_t m = Mask(w, r.x, r.x + r.w);
+      if ((row[w] & m) != m) return false;
+    }
+  }
+  return true;
+}
+
+void Mark(const VXGfxPixelRect& r) {
+  if (!OnMap(r) || Area(r) == 0) return;
+  const int w0 = r.x >> 6, w1 = (r.x + r.w - 1) >> 6;
+  for (int y = r.y; y < r.y + r.h; ++y) {
+    uint64_t* row = Row(y);
+    for (int w = w0; w <= w1; ++w) row[w] |= Mask(w, r.x, r.x + r.w);
+  }
+  if (sDirtyY0 == sDirtyY1) {
+    sDirtyY0 = r.y;
+    sDirtyY1 = r.y + r.h;
+    sDirtyW0 = w0;
+    sDirtyW1 = w1 + 1;
+    return;
+  }
+  sDirtyY0 = r.y < sDirtyY0 ? r.y : sDirtyY0;
+  sDirtyY1 = r.y + r.h > sDirtyY1 ? r.y + r.h : sDirtyY1;
+  sDirtyW0 = w0 < sDirtyW0 ? w0 : sDirtyW0;
+  sDirtyW1 = w1 + 1 > sDirtyW1 ? w1 + 1 : sDirtyW1;
+}
+
+void ClearMarks() {
+  for (int y = sDirtyY0; y < sDirtyY1; ++y)
+    memset(Row(y) + sDirtyW0, 0, sizeof(uint64_t) * static_cast<size_t>(sDirtyW1 - sDirtyW0));
+  sDirtyY0 = sDirtyY1 = 0;
+}
+
+// The first x in [x, end) whose bit is `set`, or end.
+int Next(const uint64_t* row, int x, int end, bool set) {
+  while (x < end) {
+    const int w = x >> 6;
+    uint64_t bits = (set ? row[w] : ~row[w]) & Mask(w, x, end);
+    if (bits) return 64 * w + __builtin_ctzll(bits);
+    x = 64 * (w + 1);
+  }
+  return end;
+}
+
+// Runs of uncovered pixels on one row of a box; -1 past the room.
 int Runs(const VXGfxPixelRect& box, int y, int* starts, int* ends, int room) {
-  const unsigned char* row = Row(y);
+  const uint64_t* row = Row(y);
+  const int end = box.x + box.w;
   int count = 0;
-  for (int x = box.x; x < box.x + box.w;) {
-    const unsigned char* gap = static_cast<const unsigned char*>(memchr(row + x, 0, box.x + box.w - x));
-    if (!gap) break;
-    const int x0 = static_cast<int>(gap - row);
-    int x1 = x0;
-    while (x1 < box.x + box.w && row[x1] == 0) ++x1;
+  for (int x = Next(row, box.x, end, false); x < end;) {
+    const int x1 = Next(row, x, end, true);
     if (count == room) return -1;
-    starts[count] = x0;
+    starts[count] = x;
     ends[count++] = x1;
-    x = x1;
+    x = Next(row, x1, end, false);
   }
   return count;
 }
@@ -120,19 +170,18 @@ int Uncovered(const VXGfxPixelRect& box, VXGfxPixelRect* parts, int room) {
 
 // Backwards through the queue, gathering what later opaque draws write.
 void Occlude(int count) {
-  VXGfxGetViewport(sView);
-  const size_t size = static_cast<size_t>(sView[2]) * static_cast<size_t>(sView[3]);
-  if (size == 0 || sCovered.size() != size) return;  // sized by VXGfxQueueFit
-  memset(sCovered.data(), 0, size);
+  bool anyCovers = false;
+  for (int i = 0; i < count && !anyCovers; ++i) anyCovers = sQueue[i].covers;
+  if (!anyCovers) return;
   for (int i = count - 1; i >= 0; --i) {
-    VXGfxPending& e = sQueue[i];
+    VXGfxHeld& e = sQueue[i];
     if (!e.placed || Area(e.box) == 0) continue;
     if (AllCovered(e.box)) {
       sDropped[i] = true;
       ++gVXGfxCounters.drawsSkipped;
       continue;
     }
-    if (e.covers && e.parts == 0 && Area(e.box) >= kLarge) {
+    if (e.covers && e.parts == 0 && Area(e.box) >= kLarge && OnMap(e.box)) {
       VXGfxPixelRect parts[8];
       const int n = Uncovered(e.box, parts, 8);
       long area = 0;
@@ -144,14 +193,24 @@ void Occlude(int count) {
     }
     if (e.covers) Mark(e.inner);
   }
+  ClearMarks();
 }
 
 bool Overlap(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
   return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
 }
 
-bool SameState(const VXGfxPending& a, const VXGfxPending& b) {
-  return a.texture == b.texture && a.program == b.program && a.blend == b.blend;
+int BatchVertices(const VXGfxHeld& e) {
+  return e.mesh->pShape ? e.mesh->pShape->batchVertices : 0;
+}
+
+// Draws that may go to GL from one vertex buffer. Those wholly inside the
+// viewport and those reaching past it stay apart: a software renderer clips
+// every triangle of a draw call that reaches past it, a step that may move
+// their edges by a rounding, so each of these keeps a draw call of its own.
+bool SameState(const VXGfxHeld& a, const VXGfxHeld& b) {
+  return a.texture == b.texture && a.program == b.program && a.blend == b.blend && a.camera == b.camera &&
+         a.inside == b.inside && BatchVertices(a) == BatchVertices(b);
 }
 
 // The order to send in: each draw follows the last one of its picture and
@@ -162,10 +221,10 @@ int Order(int count) {
   int n = 0;
   for (int i = 0; i < count; ++i) {
     if (sDropped[i]) continue;
-    const VXGfxPending& e = sQueue[i];
+    const VXGfxHeld& e = sQueue[i];
     int at = n;
     for (int k = n - 1; k >= 0 && n - k <= kLookBack && e.placed; --k) {
-      const VXGfxPending& before = sQueue[sOrder[k]];
+      const VXGfxHeld& before = sQueue[sOrder[k]];
       if (SameState(before, e)) {
         at = k + 1;
         break;
@@ -179,54 +238,6 @@ int Order(int count) {
   return n;
 }
 
-void Scissor(bool on) {
-  if (on == sScissor) return;
-  sScissor = on;
-  if (on) {
-    glEnable(GL_SCISSOR_TEST);
-  } else {
-    glDisable(GL_SCISSOR_TEST);
-  }
-}
-
-// The program, texture and blending of a held-back draw.
-void Prepare(int program, const VXGfxPending& e) {
-  VXGfxProgramBind(program);
-  // Projection and view are the mode's own: any change sent the queue first.
-  VXGfxProgramSend(VX_U_PROJECTION, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_PROJECTION));
-  VXGfxProgramSend(VX_U_VIEW, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_VIEW));
-  VXGfxProgramSend(VX_U_SAMPLER, VXGfxUniformGet(VX_RENDER_TEXTURE, VX_U_SAMPLER));
-  if (gVXBoundTexture != e.texture) {
-    glBindTexture(GL_TEXTURE_2D, e.texture);
-    gVXBoundTexture = e.texture;
-    ++gVXGfxCounters.textureBinds;
-  }
-  VXGfxApplyBlend(e.blend, false);
-  if (e.blend == VX_BLEND_NONE && gVXBlendModeCurr != VX_BLEND_NONE) ++gVXGfxCounters.drawsOpaque;
-}
-
-void Send(const VXGfxPending& e) {
-  Prepare(e.program, e);
-  VXGfxProgramSend(VX_U_WORLD, e.world);
-  VXGfxProgramSend(VX_U_TINT, e.tint);
-  VXGfxProgramSend(VX_U_TRANSPARENCY, e.transparency);
-  VXGfxProgramSend(VX_U_BLEND, e.blendColor);
-  VXGfxProgramSend(VX_U_OFFSET, e.offset);
-  Scissor(e.parts > 0);
-  if (e.parts == 0) {
-    if (e.placed) gVXGfxCounters.pixelsCovered += static_cast<long>(e.area);
-    VXGfxSubmit(e.mesh, e.primitive);
-    return;
-  }
-  for (int i = 0; i < e.parts; ++i) {
-    const VXGfxPixelRect& r = e.part[i];
-    glScissor(r.x, r.y, r.w, r.h);
-    gVXGfxCounters.pixelsCovered += Area(r);
-    VXGfxSubmit(e.mesh, e.primitive);
-  }
-  ++gVXGfxCounters.drawsClipped;
-}
-
 long Shared(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
   const int x0 = a.x > b.x ? a.x : b.x, y0 = a.y > b.y ? a.y : b.y;
   const int x1 = a.x + a.w < b.x + b.w ? a.x + a.w : b.x + b.w;
@@ -234,12 +245,12 @@ long Shared(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
   return x1 > x0 && y1 > y0 ? static_cast<long>(x1 - x0) * (y1 - y0) : 0;
 }
 
-bool Batchable(const VXGfxPending& e) {
-  return e.program == VX_PROGRAM_PLAIN && e.parts <= 1 && e.mesh->kept > 0 && e.primitive == GL_TRIANGLES;
+bool Batchable(const VXGfxHeld& e) {
+  return e.program == VX_PROGRAM_BATCH && e.parts <= 1;
 }
 
 // Where a draw may change pixels: its visible part, or its whole box.
-const VXGfxPixelRect& Reach(const VXGfxPending& e) {
+const VXGfxPixelRect& Reach(const VXGfxHeld& e) {
   return e.parts == 1 ? e.part[0] : e.box;
 }
 
@@ -251,70 +262,68 @@ VXGfxPixelRect Bounds(const VXGfxPixelRect& a, const VXGfxPixelRect& b) {
 }
 
 // Appends a draw's vertices to the batch; returns the new vertex count.
-int Append(const VXGfxPending& e, int vertices, const VXGfxPixelRect* scissor) {
-  const VXGfxVertexList* mesh = e.mesh;
-  for (uint32_t v = 0; v < mesh->kept; ++v) {
-    float* out = &sBatch[static_cast<size_t>(vertices++) * kBatchFloats];
-    memcpy(out, mesh->vertices[v], sizeof(float) * 5);
+int Append(const VXGfxHeld& e, int vertices, const VXGfxPixelRect* scissor) {
+  const VXGfxMeshShape& shape = *e.mesh->pShape;
+  for (int v = 0; v < shape.batchVertices; ++v) {
+    float* out = &sBatch[static_cast<size_t>(vertices++) * VX_BATCH_FLOATS];
+    memcpy(out, shape.vertices[v], sizeof(float) * 5);
     memcpy(out + 5, e.world, sizeof(e.world));
     memcpy(out + 21, e.tint, sizeof(e.tint));
     out[25] = e.transparency[0];
   }
-  if (e.placed) gVXGfxCounters.pixelsCovered += scissor ? Shared(e.box, *scissor) : static_cast<long>(e.area);
+  gVXGfxCounters.pixelsCovered += scissor ? Shared(e.box, *scissor) : static_cast<long>(e.area);
   return vertices;
-}
-
-void DrawBatch(const VXGfxPending& first, int vertices, const VXGfxPixelRect* scissor) {
-  Prepare(VX_PROGRAM_BATCH, first);
-  Scissor(scissor != nullptr);
-  if (scissor) {
-    glScissor(scissor->x, scissor->y, scissor->w, scissor->h);
-    ++gVXGfxCounters.drawsClipped;
-  }
-  if (!sBatchBuffer) glGenBuffers(1, &sBatchBuffer);
-  glBindBuffer(GL_ARRAY_BUFFER, sBatchBuffer);
-  const GLsizei stride = sizeof(float) * kBatchFloats;
-  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices) * stride, sBatch, GL_STREAM_DRAW);
-  struct Field {
-    GLuint location;
-    GLint size, offset;
-  };
-  static const Field kFields[] = {{VX_ATTRIB_POSITION, 3, 0},   {VX_ATTRIB_OTHER, 2, 3},
-                                  {VX_ATTRIB_WORLD, 4, 5},      {VX_ATTRIB_WORLD + 1, 4, 9},
-                                  {VX_ATTRIB_WORLD + 2, 4, 13}, {VX_ATTRIB_WORLD + 3, 4, 17},
-                                  {VX_ATTRIB_TINT, 4, 21},      {VX_ATTRIB_TRANSPARENCY, 1, 25}};
-  for (const Field& f : kFields) {
-    glEnableVertexAttribArray(f.location);
-    glVertexAttribPointer(f.location, f.size, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(static_cast<uintptr_t>(f.offset) * sizeof(float)));
-  }
-  glDrawArrays(GL_TRIANGLES, 0, vertices);
-  for (const Field& f : kFields) glDisableVertexAttribArray(f.location);
-  glBindBuffer(GL_ARRAY_BUFFER, 0);
-  ++gVXGfxCounters.draws;
 }
 
 // Sends draws [from, to) of the order as one, through a scissor around what
 // their visible parts reach when any of them has one.
-void SendGroup(int from, int to) {
-  const VXGfxPending& first = sQueue[sOrder[from]];
+void SendGroup(const VXGfxSender& sender, int from, int to) {
+  const VXGfxHeld& first = sQueue[sOrder[from]];
   VXGfxPixelRect reach = Reach(first);
   bool clipped = false;
+  int earliest = sOrder[from];
   for (int k = from; k < to; ++k) {
-    const VXGfxPending& e = sQueue[sOrder[k]];
+    const VXGfxHeld& e = sQueue[sOrder[k]];
     reach = Bounds(reach, Reach(e));
     clipped = clipped || e.parts == 1;
+    earliest = sOrder[k] < earliest ? sOrder[k] : earliest;
   }
+  const VXGfxPixelRect* scissor = clipped ? &reach : nullptr;
+  const int each = first.inside ? 0 : first.mesh->pShape->batchVertices;
   int vertices = 0;
   for (int k = from; k < to; ++k) {
-    const VXGfxPending& e = sQueue[sOrder[k]];
-    if (vertices + static_cast<int>(e.mesh->kept) > kBatchVertices) {
-      DrawBatch(first, vertices, clipped ? &reach : nullptr);
+    const VXGfxHeld& e = sQueue[sOrder[k]];
+    if (vertices + e.mesh->pShape->batchVertices > kBatchVertices) {
+      sender.batch(first, sBatch, vertices, each, scissor, sQueue[earliest]);
       vertices = 0;
     }
-    vertices = Append(e, vertices, clipped ? &reach : nullptr);
+    vertices = Append(e, vertices, scissor);
   }
-  DrawBatch(first, vertices, clipped ? &reach : nullptr);
+  sender.batch(first, sBatch, vertices, each, scissor, sQueue[earliest]);
+}
+
+// A draw on its own, through each of its scissor rectangles when it has them.
+void SendOne(const VXGfxSender& sender, const VXGfxHeld& e) {
+  const int vertices = e.program == VX_PROGRAM_BATCH ? Append(e, 0, nullptr) : 0;
+  const int each = e.inside ? 0 : vertices;
+  if (e.parts == 0) {
+    if (e.program == VX_PROGRAM_BATCH) {
+      sender.batch(e, sBatch, vertices, each, nullptr, e);
+    } else {
+      if (e.placed) gVXGfxCounters.pixelsCovered += static_cast<long>(e.area);
+      sender.one(e, nullptr);
+    }
+    return;
+  }
+  gVXGfxCounters.pixelsCovered -= static_cast<long>(e.area);  // counted by part instead
+  for (int i = 0; i < e.parts; ++i) {
+    gVXGfxCounters.pixelsCovered += Area(e.part[i]);
+    if (e.program == VX_PROGRAM_BATCH) {
+      sender.batch(e, sBatch, vertices, each, &e.part[i], e);
+    } else {
+      sender.one(e, &e.part[i]);
+    }
+  }
 }
 
 // Pixels that draws [from, to) of the order shade through a scissor.
@@ -328,11 +337,11 @@ long Shaded(int from, int to, const VXGfxPixelRect& scissor) {
 // as one draw each. Under a scissor (some of them show only part of their
 // picture) a run ends where one more draw would shade more pixels than a
 // draw call of its own costs.
-void SendAll(int n) {
+void SendAll(const VXGfxSender& sender, int n) {
   for (int i = 0; i < n;) {
-    const VXGfxPending& e = sQueue[sOrder[i]];
-    if (!Batchable(e) || !e.placed) {
-      Send(e);
+    const VXGfxHeld& e = sQueue[sOrder[i]];
+    if (!Batchable(e)) {
+      SendOne(sender, e);
       ++i;
       continue;
     }
@@ -340,8 +349,8 @@ void SendAll(int n) {
     bool clipped = e.parts == 1;
     int j = i + 1;
     for (; j < n; ++j) {
-      const VXGfxPending& next = sQueue[sOrder[j]];
-      if (!Batchable(next) || !next.placed || !SameState(e, next)) break;
+      const VXGfxHeld& next = sQueue[sOrder[j]];
+      if (!Batchable(next) || !SameState(e, next)) break;
       const bool nextClipped = next.parts == 1;
       const VXGfxPixelRect wider = Bounds(group, Reach(next));
       if (clipped || nextClipped) {
@@ -352,16 +361,39 @@ void SendAll(int n) {
       group = wider;
       clipped = clipped || nextClipped;
     }
-    SendGroup(i, j);
+    SendGroup(sender, i, j);
     i = j;
   }
 }
 
+bool SameCamera(const VXGfxCamera& c, const float* projection, const float* view, const int* viewport) {
+  return memcmp(c.projection, projection, sizeof(c.projection)) == 0 && memcmp(c.view, view, sizeof(c.view)) == 0 &&
+         memcmp(c.viewport, viewport, sizeof(c.viewport)) == 0;
+}
+
 }  // namespace
 
-VXGfxPending* VXGfxQueueSlot(void) {
-  if (sCount == kCapacity) VXGfxFlush();
-  return &sQueue[sCount];
+VXGfxHeld* VXGfxQueueSlot(const float* projection, const float* view, const int* viewport) {
+  if (sCount == kCapacity) return nullptr;
+  if (sCameraCount == 0 || !SameCamera(sCameras[sCameraCount - 1], projection, view, viewport)) {
+    if (sCameraCount == kCameras) return nullptr;
+    VXGfxCamera& c = sCameras[sCameraCount++];
+    memcpy(c.projection, projection, sizeof(c.projection));
+    memcpy(c.view, view, sizeof(c.view));
+    memcpy(c.viewport, viewport, sizeof(c.viewport));
+    for (int col = 0; col < 4; ++col)
+      for (int r = 0; r < 4; ++r) {
+        double sum = 0.0;
+        for (int k = 0; k < 4; ++k)
+          sum += static_cast<double>(projection[4 * k + r]) * static_cast<double>(view[4 * col + k]);
+        c.product[4 * col + r] = sum;
+      }
+  }
+  VXGfxHeld& e = sQueue[sCount];
+  e.camera = &sCameras[sCameraCount - 1];
+  e.checkLine = 0;
+  e.checkFunc = nullptr;
+  return &e;
 }
 
 void VXGfxQueueAdd(void) {
@@ -369,32 +401,37 @@ void VXGfxQueueAdd(void) {
   ++sCount;
 }
 
-void VXGfxQueueFit(int width, int height) {
-  // Here, with the viewport, rather than while a frame draws.
-  const size_t size = static_cast<size_t>(width > 0 ? width : 0) * static_cast<size_t>(height > 0 ? height : 0);
-  if (sCovered.size() != size) sCovered.assign(size, 0);
-}
-
 bool VXGfxQueueBusy(void) {
   return sCount > 0;
 }
 
-void VXGfxFlush(void) {
-  if (sCount == 0 || !gVXGfxLive) {
-    sCount = 0;
-    return;
+void VXGfxQueueNoteCheck(int line, const char* func) {
+  for (; sChecked < sCount; ++sChecked) {
+    sQueue[sChecked].checkLine = line;
+    sQueue[sChecked].checkFunc = func;
   }
+}
+
+void VXGfxQueueFit(int width, int height) {
+  // Here, with the viewport, rather than while a frame draws.
+  width = width > 0 ? width : 0;
+  height = height > 0 ? height : 0;
+  if (width == sMapW && height == sMapH) return;
+  sMapW = width;
+  sMapH = height;
+  sWords = (width + 63) / 64;
+  sCovered.assign(static_cast<size_t>(sWords) * static_cast<size_t>(height), 0);
+  sDirtyY0 = sDirtyY1 = 0;
+}
+
+void VXGfxQueueSend(const VXGfxSender& sender) {
   const int count = sCount;
-  sCount = 0;
+  sCount = sChecked = 0;
   Occlude(count);
-  SendAll(Order(count));
-  Scissor(false);
-  // Back to what the game set: its texture and the uniforms of its render mode.
-  VXGfxTextureBindWanted();
-  VXGfxProgramSync();
+  SendAll(sender, Order(count));
+  sCameraCount = 0;
 }
 
 void VXGfxQueueDrop(void) {
-  sCount = 0;
-  sBatchBuffer = 0;  // went with the context
+  sCount = sChecked = sCameraCount = 0;
 }

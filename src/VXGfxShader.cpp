@@ -1,16 +1,18 @@
-// Vexor Engine: the shader programs (colour, texture, and the plain texture
-// program the fast path draws with) and their uniforms, kept on the CPU side
-// per render mode and sent to a program only when they change.
+// Vexor Engine: the shader programs: the colour and texture programs of the
+// render modes, the fast path's batch program, and text's.
+#include "VXGfxShader.h"
+
+#include <GL/glew.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "VXGfxDevice.h"
 #include "VXGfxInternal.h"
-#include "VXGfxQueue.h"
-#include "VXGraphics.h"
+#include "VXGfxState.h"
 
-GLuint gVXShaderProgram[3] = {0, 0, 0};
-int gVXCurrentProgram = 0;
+unsigned gVXShaderProgram[3] = {0, 0, 0};
 
 namespace {
 
@@ -44,26 +46,11 @@ const char* const kTextureFragment =
     "gl_FragColor.y = (gl_FragColor.y * (1.0 - uBlendColor.w) + uBlendColor.y * uBlendColor.w) * uTintColor.y;\t\t\t"
     "gl_FragColor.z = (gl_FragColor.z * (1.0 - uBlendColor.w) + uBlendColor.z * uBlendColor.w) * uTintColor.z;\t\t\t"
     "gl_FragColor.w *= (uTransparencyValue * uTintColor.w);\t\t}";
-// The texture program with a zero offset and a blend colour of alpha 0: the
-// same products in the same order, without the terms that add nothing.
-const char* const kPlainFragment =
-    "uniform sampler2D uTexture;\n"
-    "uniform float uTransparencyValue;\n"
-    "uniform vec4 uTintColor;\n"
-    "varying vec2 vTextureCoordinate;\n"
-    "void main()\n"
-    "{\n"
-    "  gl_FragColor = texture2D(uTexture, vTextureCoordinate);\n"
-    "  gl_FragColor.x = gl_FragColor.x * uTintColor.x;\n"
-    "  gl_FragColor.y = gl_FragColor.y * uTintColor.y;\n"
-    "  gl_FragColor.z = gl_FragColor.z * uTintColor.z;\n"
-    "  gl_FragColor.w *= (uTransparencyValue * uTintColor.w);\n"
-    "}\n";
-
-// The plain program with the world matrix, tint and transparency read from
-// each vertex instead of uniforms: the same arithmetic in the same order (the
-// alpha factor, transparency times tint alpha, is one product per vertex
-// instead of per pixel: the same product).
+// The texture program with a zero offset and a blend colour of alpha 0 (the
+// same products in the same order, without the terms that add nothing), and
+// the world matrix, tint and transparency read from each vertex instead of
+// uniforms (the alpha factor, transparency times tint alpha, is one product
+// per vertex instead of per pixel: the same product).
 const char* const kBatchVertex =
     "uniform mat4 uPMatrix;\n"
     "uniform mat4 uVMatrix;\n"
@@ -97,27 +84,32 @@ const char* const kBatchFragment =
     "  gl_FragColor.w *= vTint.w;\n"
     "}\n";
 
-struct Uniform {
-  const char* name;
-  int size;  // floats; 16 for a matrix, 1 for the sampler unit
-};
-const Uniform kUniforms[VX_U_COUNT] = {
-    {"uPMatrix", 16},  {"uVMatrix", 16},   {"uWorldMatrix", 16},  {"uTransparencyValue", 1},
-    {"uTintColor", 4}, {"uBlendColor", 4}, {"uTextureOffset", 2}, {"uTexture", 1},
-};
+// Glyphs in window pixels (y up) with their place in a font's atlas; the
+// colour is the print's, the alpha the glyph's coverage.
+const char* const kTextVertex =
+    "attribute vec4 aPosition;\n"
+    "uniform vec2 uScreen;\n"
+    "varying vec2 vUV;\n"
+    "void main() {\n"
+    "  vUV = aPosition.zw;\n"
+    "  gl_Position = vec4(aPosition.xy / uScreen * 2.0 - 1.0, 0.0, 1.0);\n"
+    "}\n";
+const char* const kTextFragment =
+    "uniform sampler2D uAtlas;\n"
+    "uniform vec4 uColor;\n"
+    "varying vec2 vUV;\n"
+    "void main() {\n"
+    "  gl_FragColor = vec4(uColor.rgb, uColor.a * texture2D(uAtlas, vUV).a);\n"
+    "}\n";
 
 struct Program {
   GLuint name;
-  int mode;  // the render mode it serves
+  int mode;  // the render mode whose uniforms it takes
   GLint location[VX_U_COUNT];
-  float sent[VX_U_COUNT][16];
-  bool known[VX_U_COUNT];  // sent holds what the program has
 };
 
 Program sPrograms[VX_PROGRAM_COUNT];
-// Values per render mode: they stay with the mode across program switches.
-float sValues[3][VX_U_COUNT][16];
-int sBound = VX_PROGRAM_NONE;
+const char* const kTextUniforms[VX_TEXT_UNIFORMS] = {"uScreen", "uColor", "uAtlas"};
 
 // One line, however many the driver wrote.
 void PrintLog(const char* what, const std::string& log) {
@@ -154,46 +146,9 @@ void AttachIfCompiled(GLuint program, GLenum type, const char* source) {
   glDeleteShader(shader);  // left out
 }
 
-void Send(const Program& p, int id, const float* v) {
-  const GLint loc = p.location[id];
-  switch (id) {
-    case VX_U_PROJECTION:
-    case VX_U_VIEW:
-    case VX_U_WORLD:
-      glUniformMatrix4fv(loc, 1, GL_FALSE, v);
-      break;
-    case VX_U_TRANSPARENCY:
-      glUniform1f(loc, v[0]);
-      break;
-    case VX_U_OFFSET:
-      glUniform2f(loc, v[0], v[1]);
-      break;
-    case VX_U_SAMPLER:
-      glUniform1i(loc, static_cast<GLint>(v[0]));
-      break;
-    default:
-      glUniform4f(loc, v[0], v[1], v[2], v[3]);
-      break;
-  }
-  ++gVXGfxCounters.uniformUploads;
-}
-
-// Brings one uniform of the bound program to its mode's value; the
-// reference path sends it whether or not it changed.
-void Push(int id, bool force) {
-  Program& p = sPrograms[sBound];
-  if (p.location[id] < 0) return;
-  const float* v = sValues[p.mode][id];
-  const size_t bytes = sizeof(float) * static_cast<size_t>(kUniforms[id].size);
-  if (!force && p.known[id] && memcmp(p.sent[id], v, bytes) == 0) return;
-  Send(p, id, v);
-  memcpy(p.sent[id], v, bytes);
-  p.known[id] = true;
-}
-
 }  // namespace
 
-GLuint VXGfxBuildProgram(const char* vertexSource, const char* fragmentSource) {
+unsigned VXGfxBuildProgram(const char* vertexSource, const char* fragmentSource) {
   GLuint program = glCreateProgram();
   AttachIfCompiled(program, GL_VERTEX_SHADER, vertexSource);
   AttachIfCompiled(program, GL_FRAGMENT_SHADER, fragmentSource);
@@ -217,25 +172,26 @@ void VXGfxShaderBuild(void) {
       {nullptr, nullptr},
       {kColorVertex, kColorFragment},
       {kTextureVertex, kTextureFragment},
-      {kTextureVertex, kPlainFragment},
       {kBatchVertex, kBatchFragment},
+      {kTextVertex, kTextFragment},
   };
-  memset(sValues, 0, sizeof(sValues));
   for (int id = VX_PROGRAM_COLOR; id < VX_PROGRAM_COUNT; ++id) {
     Program& p = sPrograms[id];
     p = Program{};
     p.name = VXGfxBuildProgram(sources[id][0], sources[id][1]);
-    p.mode = id == VX_PROGRAM_COLOR ? VX_RENDER_COLOR : VX_RENDER_TEXTURE;
-    for (int u = 0; u < VX_U_COUNT; ++u) p.location[u] = glGetUniformLocation(p.name, kUniforms[u].name);
-    // A linked program starts with every uniform at zero.
-    for (bool& k : p.known) k = true;
+    p.mode = id == VX_PROGRAM_TEXT ? 0 : id == VX_PROGRAM_COLOR ? VX_RENDER_COLOR : VX_RENDER_TEXTURE;
+    for (int u = 0; u < VX_U_COUNT; ++u) {
+      const char* name =
+          id == VX_PROGRAM_TEXT ? (u < VX_TEXT_UNIFORMS ? kTextUniforms[u] : nullptr) : VXGfxUniformName(u);
+      p.location[u] = name ? glGetUniformLocation(p.name, name) : -1;
+    }
   }
   gVXShaderProgram[VX_RENDER_COLOR] = sPrograms[VX_PROGRAM_COLOR].name;
   gVXShaderProgram[VX_RENDER_TEXTURE] = sPrograms[VX_PROGRAM_TEXTURE].name;
-  sBound = VX_PROGRAM_NONE;
 }
 
 void VXGfxShaderDestroy(void) {
+  glUseProgram(0);
   for (int id = VX_PROGRAM_COLOR; id < VX_PROGRAM_COUNT; ++id) {
     Program& p = sPrograms[id];
     if (p.name == 0) continue;
@@ -251,72 +207,40 @@ void VXGfxShaderDestroy(void) {
 
 void VXGfxShaderForget(void) {
   for (Program& p : sPrograms) p = Program{};
-  for (GLuint& name : gVXShaderProgram) name = 0;
+  for (unsigned& name : gVXShaderProgram) name = 0;
   gVXCurrentProgram = 0;
-  sBound = VX_PROGRAM_NONE;
 }
 
-void VXGfxProgramBind(int program) {
-  if (program == sBound) return;
-  sBound = program;
-  const Program& p = sPrograms[program];
-  glUseProgram(p.name);
-  ++gVXGfxCounters.programBinds;
-  if (program != VX_PROGRAM_NONE) gVXShaderProgram[p.mode] = p.name;
-}
-
-void VXGfxProgramUse(int program) {
-  VXGfxProgramBind(program);
-  VXGfxProgramSync();
-}
-
-void VXGfxProgramSync(void) {
-  if (sBound == VX_PROGRAM_NONE) return;
-  for (int id = 0; id < VX_U_COUNT; ++id) Push(id, false);
-}
-
-void VXGfxProgramSend(int id, const float* values) {
-  Program& p = sPrograms[sBound];
-  if (sBound == VX_PROGRAM_NONE || p.location[id] < 0) return;
-  const size_t bytes = sizeof(float) * static_cast<size_t>(kUniforms[id].size);
-  if (p.known[id] && memcmp(p.sent[id], values, bytes) == 0) return;
-  Send(p, id, values);
-  memcpy(p.sent[id], values, bytes);
-  p.known[id] = true;
-}
-
-int VXGfxProgramBound(void) {
-  return sBound;
-}
-
-void VXGfxProgramRestore(void) {
-  glUseProgram(sPrograms[sBound].name);
-}
-
-void VXGfxUniformSet(int id, const float* values) {
-  const int mode = gVXCurrentProgram;
-  if (mode == 0 || id < 0 || id >= VX_U_COUNT) return;
-  const size_t bytes = sizeof(float) * static_cast<size_t>(kUniforms[id].size);
-  // Held-back draws all see the projection and view of the moment they are sent.
-  if ((id == VX_U_PROJECTION || id == VX_U_VIEW) && memcmp(sValues[mode][id], values, bytes) != 0) VXGfxFlush();
-  memcpy(sValues[mode][id], values, bytes);
-  // While draws wait, the program gets its values when they are sent.
-  if (gVXGfxLive && sBound != VX_PROGRAM_NONE && sPrograms[sBound].mode == mode && !VXGfxQueueBusy())
-    Push(id, VXGfxReferencePath());
-}
-
-const float* VXGfxUniformGet(int mode, int id) {
-  return sValues[mode][id];
-}
-
-int VXGfxUniformFind(const char* name) {
-  for (int id = 0; id < VX_U_COUNT; ++id) {
-    if (strcmp(kUniforms[id].name, name) == 0) return id;
+void VXGfxUniformSend(int location, int id, const float* v) {
+  switch (id) {
+    case VX_U_PROJECTION:
+    case VX_U_VIEW:
+    case VX_U_WORLD:
+      glUniformMatrix4fv(location, 1, GL_FALSE, v);
+      break;
+    case VX_U_TRANSPARENCY:
+      glUniform1f(location, v[0]);
+      break;
+    case VX_U_OFFSET:
+      glUniform2f(location, v[0], v[1]);
+      break;
+    case VX_U_SAMPLER:
+      glUniform1i(location, static_cast<GLint>(v[0]));
+      break;
+    default:
+      glUniform4f(location, v[0], v[1], v[2], v[3]);
+      break;
   }
-  return -1;
 }
 
-GLint VXGfxUniform(const char* name) {
-  if (!gVXGfxLive || gVXCurrentProgram == 0) return -1;
-  return glGetUniformLocation(gVXShaderProgram[gVXCurrentProgram], name);
+unsigned VXGfxProgramName(int program) {
+  return sPrograms[program].name;
+}
+
+int VXGfxProgramMode(int program) {
+  return sPrograms[program].mode;
+}
+
+int VXGfxProgramLocation(int program, int uniform) {
+  return program == VX_PROGRAM_NONE ? -1 : sPrograms[program].location[uniform];
 }

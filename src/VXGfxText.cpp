@@ -1,6 +1,7 @@
 // Vexor Engine: text. A font is a FreeType face found through fontconfig,
 // its glyphs 32..127 baked into one atlas at the screen's scale; printing
 // draws pixel-exact quads.
+#include <GL/glew.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -12,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "VXGfxDevice.h"
 #include "VXGfxInternal.h"
+#include "VXGfxState.h"
+#include "VXGfxText.h"
 #include "VXGraphics.h"
 #include "VXSystem.h"
 
@@ -24,7 +28,8 @@ const int kMaxFonts = 32;
 const int kTextLimit = 255;
 
 struct Glyph {
-  int left, top, width, height, advance;  // pixels; top is above the baseline
+  int left, top, width, height;  // pixels at the screen's scale; top is above the baseline
+  int advance;                   // pixels at scale 1
   float u0, v0, u1, v1;
 };
 
@@ -34,86 +39,14 @@ struct Font {
   int size;      // pixels at scale 1
   bool embolden, oblique;
   float scaleX, scaleY;  // the screen scale the atlas was made for
-  GLuint atlas;
+  unsigned atlas;
   Glyph glyphs[kGlyphCount];
 };
 
 Font sFonts[kMaxFonts];
 FT_Library sFreeType = nullptr;
-GLuint sTextProgram = 0;
-bool sTextProgramFailed = false;  // said once; every later print draws nothing
-GLint sScreenLoc = -1, sColorLoc = -1, sAtlasLoc = -1;
 // x, y in window pixels (y up), u, v: six vertices per glyph.
 float sQuadBuffer[kTextLimit * 6 * 4];
-
-const char* const kTextVertex =
-    "attribute vec4 aGlyph;\n"
-    "uniform vec2 uScreen;\n"
-    "varying vec2 vUV;\n"
-    "void main() {\n"
-    "  vUV = aGlyph.zw;\n"
-    "  gl_Position = vec4(aGlyph.xy / uScreen * 2.0 - 1.0, 0.0, 1.0);\n"
-    "}\n";
-const char* const kTextFragment =
-    "uniform sampler2D uAtlas;\n"
-    "uniform vec4 uColor;\n"
-    "varying vec2 vUV;\n"
-    "void main() {\n"
-    "  gl_FragColor = vec4(uColor.rgb, uColor.a * texture2D(uAtlas, vUV).a);\n"
-    "}\n";
-
-GLuint Compile(GLenum type, const char* source) {
-  GLuint shader = glCreateShader(type);
-  glShaderSource(shader, 1, &source, nullptr);
-  glCompileShader(shader);
-  return shader;
-}
-
-// The log of the first stage that failed, on one line.
-void ReportTextProgram(GLuint vs, GLuint fs, GLuint program) {
-  char log[512] = "";
-  for (GLuint shader : {vs, fs}) {
-    GLint compiled = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (compiled != GL_TRUE) {
-      glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
-      break;
-    }
-  }
-  if (!log[0]) glGetProgramInfoLog(program, sizeof(log), nullptr, log);
-  for (char* p = log; *p; ++p)
-    if (*p == '\n' || *p == '\r') *p = ' ';
-  printf("Text shader could not be built: %s\n", log);
-}
-
-// A program of its own, so that text shows whatever program, texture and
-// colours the caller left behind.
-bool EnsureTextProgram() {
-  if (sTextProgram) return true;
-  if (sTextProgramFailed) return false;
-  GLuint vs = Compile(GL_VERTEX_SHADER, kTextVertex);
-  GLuint fs = Compile(GL_FRAGMENT_SHADER, kTextFragment);
-  GLuint program = glCreateProgram();
-  glAttachShader(program, vs);
-  glAttachShader(program, fs);
-  glBindAttribLocation(program, 0, "aGlyph");
-  glLinkProgram(program);
-  GLint linked = GL_FALSE;
-  glGetProgramiv(program, GL_LINK_STATUS, &linked);
-  if (linked != GL_TRUE) ReportTextProgram(vs, fs, program);
-  glDeleteShader(vs);
-  glDeleteShader(fs);
-  if (linked != GL_TRUE) {
-    glDeleteProgram(program);
-    sTextProgramFailed = true;
-    return false;
-  }
-  sTextProgram = program;
-  sScreenLoc = glGetUniformLocation(program, "uScreen");
-  sColorLoc = glGetUniformLocation(program, "uColor");
-  sAtlasLoc = glGetUniformLocation(program, "uAtlas");
-  return true;
-}
 
 // The face file fontconfig picks for the family, and whether it already has
 // the weight and slant asked for (otherwise they are synthesised).
@@ -150,18 +83,38 @@ struct Bitmap {
   std::vector<unsigned char> coverage;
 };
 
-// The pixel size of a font on a screen of this scale; at scale 1 the size itself.
+// The pixel size of a font on a screen of this scale, rounded down so that
+// no glyph outgrows the picture; at scale 1 the size itself.
 FT_UInt ScaledSize(int size, float scale) {
-  const long scaled = std::lround(static_cast<float>(size) * scale);
+  const long scaled = static_cast<long>(std::floor(static_cast<float>(size) * scale));
   return static_cast<FT_UInt>(scaled < 1 ? 1 : scaled);
+}
+
+// The advance of a loaded glyph in whole pixels.
+int Advance(const FT_GlyphSlot slot) {
+  return static_cast<int>((slot->advance.x + 32) >> 6);
+}
+
+// Each glyph's advance at scale 1: lines are laid out on them at any scale.
+void NoteAdvances(Font* font) {
+  FT_Face face = font->face;
+  FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(font->size), static_cast<FT_UInt>(font->size));
+  for (int k = 0; k < kGlyphCount; ++k) {
+    Glyph& g = font->glyphs[k];
+    if (FT_Load_Char(face, static_cast<FT_ULong>(kFirstCode + k), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
+    if (font->embolden) FT_GlyphSlot_Embolden(face->glyph);
+    g.advance = Advance(face->glyph);
+  }
 }
 
 // Renders the 96 glyphs at the current screen scale and packs them into a
 // 16 x 6 grid of equal cells. The glyphs are stretched like the rest of the
-// picture: their height follows the vertical scale, their width and advance
-// the horizontal one.
+// picture: their height follows the vertical scale, their width the
+// horizontal one.
 void BuildAtlas(Font* font) {
   FT_Face face = font->face;
+  for (Glyph& g : font->glyphs) g = Glyph{};
+  NoteAdvances(font);
   // The character height without internal leading: the em square in pixels.
   FT_Set_Pixel_Sizes(face, ScaledSize(font->size, gVXScreenScaleX), ScaledSize(font->size, gVXScreenScaleY));
   font->scaleX = gVXScreenScaleX;
@@ -170,7 +123,6 @@ void BuildAtlas(Font* font) {
   int cellW = 1, cellH = 1;
   for (int k = 0; k < kGlyphCount; ++k) {
     Glyph& g = font->glyphs[k];
-    g = Glyph{};
     if (FT_Load_Char(face, static_cast<FT_ULong>(kFirstCode + k), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
     FT_GlyphSlot slot = face->glyph;
     if (font->embolden) FT_GlyphSlot_Embolden(slot);
@@ -181,7 +133,6 @@ void BuildAtlas(Font* font) {
     g.top = slot->bitmap_top;
     g.width = static_cast<int>(bm.width);
     g.height = static_cast<int>(bm.rows);
-    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
     Bitmap& out = bitmaps[k];
     out.width = g.width;
     out.height = g.height;
@@ -216,15 +167,7 @@ void BuildAtlas(Font* font) {
     g.u1 = static_cast<float>(ox + g.width) / atlasW;
     g.v1 = static_cast<float>(oy + g.height) / atlasH;
   }
-  glGenTextures(1, &font->atlas);
-  glBindTexture(GL_TEXTURE_2D, font->atlas);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, atlasW, atlasH, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-  glBindTexture(GL_TEXTURE_2D, gVXBoundTexture);
+  font->atlas = VXGfxDeviceTextureMake(atlasW, atlasH, GL_RGBA, 1, 0, pixels.data(), true);
 }
 
 Font* Lookup(int font) {
@@ -295,7 +238,7 @@ int VXGfxCreateFont(const char* pFaceName, int size, bool bold, bool italic) {
 void VXGfxDestroyFont(int id) {
   Font* font = Lookup(id);
   if (!font) return;
-  if (gVXGfxLive && font->atlas) glDeleteTextures(1, &font->atlas);
+  if (gVXGfxLive) VXGfxDeviceTextureFree(font->atlas);
   if (font->face) FT_Done_Face(font->face);
   *font = Font{};
 }
@@ -305,7 +248,7 @@ void VXGfxTextRescale(void) {
   for (Font& font : sFonts) {
     if (!font.used || !font.face) continue;
     if (font.scaleX == gVXScreenScaleX && font.scaleY == gVXScreenScaleY) continue;
-    glDeleteTextures(1, &font.atlas);
+    VXGfxDeviceTextureFree(font.atlas);
     font.atlas = 0;
     BuildAtlas(&font);
   }
@@ -313,37 +256,35 @@ void VXGfxTextRescale(void) {
 
 void VXGfxTextShutdown(void) {
   for (int i = 0; i < kMaxFonts; ++i) VXGfxDestroyFont(i + 1);
-  if (gVXGfxLive && sTextProgram) glDeleteProgram(sTextProgram);
-  sTextProgram = 0;
-  sTextProgramFailed = false;  // a new context gets a new try
   if (sFreeType) FT_Done_FreeType(sFreeType);
   sFreeType = nullptr;
 }
 
-// Fills the quad buffer; returns the vertex count.
+// Fills the quad buffer; returns the vertex count. Each glyph starts where
+// the line at scale 1 puts it, times the scale and rounded down to a whole
+// pixel: the line grows as the picture does, and its glyphs stay sharp.
 static int LayOut(const Font& font, const char* text, int length, float penX, float baseY) {
-  int vertices = 0;
+  int vertices = 0, pen = 0;
   for (int i = 0; i < length; ++i) {
     const int code = static_cast<unsigned char>(text[i]);
     if (code < kFirstCode || code >= kFirstCode + kGlyphCount) continue;  // no glyph, no advance
     const Glyph& g = font.glyphs[code - kFirstCode];
     if (g.width > 0 && g.height > 0) {
-      const float x0 = penX + static_cast<float>(g.left), x1 = x0 + static_cast<float>(g.width);
+      const float x = penX + std::floor(static_cast<float>(pen) * font.scaleX);
+      const float x0 = x + static_cast<float>(g.left), x1 = x0 + static_cast<float>(g.width);
       const float y1 = baseY + static_cast<float>(g.top), y0 = y1 - static_cast<float>(g.height);
       const float quad[6][4] = {{x0, y1, g.u0, g.v0}, {x0, y0, g.u0, g.v1}, {x1, y0, g.u1, g.v1},
                                 {x0, y1, g.u0, g.v0}, {x1, y0, g.u1, g.v1}, {x1, y1, g.u1, g.v0}};
       memcpy(&sQuadBuffer[vertices * 4], quad, sizeof(quad));
       vertices += 6;
     }
-    penX += static_cast<float>(g.advance);
+    pen += g.advance;
   }
   return vertices;
 }
 
-// Draws the text with its own program and atlas, then gives the caller back
-// its program, texture and blending through the engine's own state.
+// Draws the text with its own program and atlas over whatever the game drew.
 static void DrawText(const Font& font, const char* pText, int x, int y, float r, float g, float b) {
-  VXGfxFlush();  // held-back pictures go first: the text lies over them
   char text[kTextLimit + 1];
   const int length = FormatText(pText, text);
   const int viewW = static_cast<int>(static_cast<float>(gVXWindowWidth) * gVXScreenScaleX);
@@ -352,42 +293,24 @@ static void DrawText(const Font& font, const char* pText, int x, int y, float r,
   const float penX = std::floor((static_cast<float>(x) - gVXCamPosX) * gVXScreenScaleX + viewW * 0.5f + 0.5f);
   const float baseY = std::floor((static_cast<float>(y) - gVXCamPosY) * gVXScreenScaleY + viewH * 0.5f + 0.5f);
   const int vertices = LayOut(font, text, length, penX, baseY);
-
-  const int slot = gVXCurrentProgram;
-  const float* tint = slot != 0 ? gVXTint[slot] : nullptr;
-  const float red = Saturate(tint ? r * tint[0] : r);
-  const float green = Saturate(tint ? g * tint[1] : g);
-  const float blue = Saturate(tint ? b * tint[2] : b);
-
-  glViewport(0, 0, viewW, viewH);
-  if (vertices == 0) return;
-  const int blendMode = gVXBlendModeCurr;
-  VXGfxSetBlendMode(VX_BLEND_ALPHA);
-  glUseProgram(sTextProgram);
-  glUniform2f(sScreenLoc, static_cast<float>(viewW), static_cast<float>(viewH));
-  glUniform4f(sColorLoc, red, green, blue, 1.0f);
-  glUniform1i(sAtlasLoc, 0);
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, font.atlas);
-  glBindBuffer(GL_ARRAY_BUFFER, 0);
-  glEnableVertexAttribArray(0);
-  glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 0, sQuadBuffer);
-  glDrawArrays(GL_TRIANGLES, 0, vertices);
-  glDisableVertexAttribArray(0);
-  glBindTexture(GL_TEXTURE_2D, gVXBoundTexture);
-  glUseProgram(gVXShaderProgram[slot]);
-  VXGfxSetBlendMode(blendMode);
+  // The text comes out in its colour times the tint, as under the engine's own programs.
+  const int mode = gVXCurrentProgram;
+  const float* tint = mode != 0 ? VXGfxState().uniforms[mode][VX_U_TINT] : nullptr;
+  const float color[4] = {Saturate(tint ? r * tint[0] : r), Saturate(tint ? g * tint[1] : g),
+                          Saturate(tint ? b * tint[2] : b), 1.0f};
+  // The view the print leaves behind, as the scaled viewport is restored.
+  VXGfxStateSetViewport(0, 0, viewW, viewH);
+  if (vertices > 0) VXGfxDeviceText(font.atlas, sQuadBuffer, vertices, color);
 }
 
 void VXGfxPrint(int id, const char* pText, int x, int y, float r, float g, float b) {
   const Font* font = Lookup(id);
-  if (pText && AnchorAccepted(x, y) && gVXGfxLive && font && font->atlas && EnsureTextProgram())
-    DrawText(*font, pText, x, y, r, g, b);
+  if (pText && AnchorAccepted(x, y) && gVXGfxLive && font && font->atlas) DrawText(*font, pText, x, y, r, g, b);
   // What every print leaves behind, drawn or not: identity world matrix, no
   // blend colour, and the normal view matrix for the current camera.
   VXGfxSetPosition(0.0f, 0.0f);
   VXGfxSetBlendColor(0.0f, 0.0f, 0.0f, 0.0f);
   float view[16];
   VXGfxBuildView(gVXScreenScaleX, gVXScreenScaleY, view);
-  VXGfxUploadMatrix("uVMatrix", view);
+  VXGfxStateSetMatrix(VX_U_VIEW, view);
 }

@@ -2,6 +2,7 @@
 // matrices), the frame's clear and present, and frame capture.
 #include "VXGraphics.h"
 
+#include <GL/glew.h>
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -21,39 +22,25 @@
 #endif
 
 #include "Matrix4.h"
+#include "VXGfxDevice.h"
 #include "VXGfxInternal.h"
+#include "VXGfxShader.h"
+#include "VXGfxState.h"
+#include "VXGfxText.h"
 #include "VXSystem.h"
 
 int gVXWindowWidth = 0, gVXWindowHeight = 0;
 float gVXCamPosX = 0.0f, gVXCamPosY = 0.0f;
 float gVXWinMinX = 0.0f, gVXWinMaxX = 0.0f, gVXWinMinY = 0.0f, gVXWinMaxY = 0.0f;
+int gVXCurrentProgram = 0;
 
 bool gVXGfxLive = false;
 VXGfxCounters gVXGfxCounters = {};
-GLuint gVXBoundTexture = 0;
-float gVXTint[3][4] = {};
-int gVXBlendModeCurr = VX_BLEND_NONE;
 
 static SDL_GLContext sContext = nullptr;
 static bool sReference = false;
 // The name every error report carries, as the engine always has.
 static const char* const kSourceFile = "..\\..\\src\\VXGraphics";
-
-// ---- Errors ----
-void VXGfxCheckError(int line, const char* func) {
-  if (!gVXGfxLive) return;
-  bool any = false;
-  // A lost context can report errors forever; a handful is plenty to print.
-  for (int i = 0; i < 32; ++i) {
-    GLenum code = glGetError();
-    if (code == GL_NO_ERROR) break;
-    printf("CHECK_GL_ERROR:\nLine: %d\nFunc: %s\nFile: %s\n", line, func, kSourceFile);
-    printf("Code: 0x%.8x\n", static_cast<unsigned>(code));
-    printf("Mesg: \n");
-    any = true;
-  }
-  if (any) VXHalt();
-}
 
 [[noreturn]] static void HaltWithMessage(int line, const char* message) {
   printf("HALT:\nLine: %d\nFunc: %s\nFile: %s\n", line, "VXGfxInit", kSourceFile);
@@ -71,18 +58,6 @@ bool VXGfxReferencePath(void) {
 }
 
 // ---- Matrices ----
-void VXGfxUploadMatrix(const char* name, const float* rowMajor) {
-  float col[16];
-  for (int r = 0; r < 4; ++r)
-    for (int c = 0; c < 4; ++c) col[4 * c + r] = rowMajor[4 * r + c];
-  const int id = VXGfxUniformFind(name);
-  if (id >= 0) {
-    VXGfxUniformSet(id, col);
-  } else if (gVXGfxLive && gVXCurrentProgram != 0) {
-    glUniformMatrix4fv(VXGfxUniform(name), 1, GL_FALSE, col);
-  }
-}
-
 void VXGfxBuildView(float sx, float sy, float* rowMajorOut) {
   Point4 eye(gVXCamPosX, gVXCamPosY, 60.0f, 1.0f);
   Point4 target(gVXCamPosX, gVXCamPosY, 0.0f, 1.0f);
@@ -118,12 +93,12 @@ static void SetProjectionAndViewMatrices() {
   projection[10] = -0.002002002f;
   projection[11] = -1.002002f;
   projection[15] = 1.0f;
-  VXGfxUploadMatrix("uPMatrix", projection);
-  VXGfxSetViewport(0, 0, w, h);
+  VXGfxStateSetMatrix(VX_U_PROJECTION, projection);
+  VXGfxStateSetViewport(0, 0, w, h);
   VX_CHECK_GL("SetProjectionAndViewMatrices");
   float view[16];
   VXGfxBuildView(gVXScreenScaleX, gVXScreenScaleY, view);
-  VXGfxUploadMatrix("uVMatrix", view);
+  VXGfxStateSetMatrix(VX_U_VIEW, view);
   VX_CHECK_GL("SetProjectionAndViewMatrices");
 }
 
@@ -151,9 +126,11 @@ static void PinDriver() {}
 // (scene bins, constant uploads). Left to itself the allocator hands each
 // one back to the kernel and faults it in again the next frame; keep them.
 // Not before the first frame is over: the game loads its pictures in it, and
-// their decoding wants big blocks that come and go.
+// their decoding wants big blocks that come and go; what they left free goes
+// back to the kernel first.
 static void KeepDriverMemory() {
 #if defined(__GLIBC__)
+  malloc_trim(0);
   mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
 }
@@ -166,7 +143,7 @@ static void ResetCamera(int width, int height) {
 
 void VXGfxInitHeadless(int width, int height) {
   gVXGfxLive = false;
-  gVXCurrentProgram = 0;
+  VXGfxStateReset();
   ResetCamera(width, height);
 }
 
@@ -205,18 +182,18 @@ int VXGfxInit(int width, int height) {
   if (!GLEW_VERSION_2_0) HaltWithMessage(__LINE__, "Mesg: OpenGL 2.0 is not supported!!");
   while (glGetError() != GL_NO_ERROR) {
   }  // some GLEW versions leave an error behind while probing
-  gVXGfxLive = true;
   PinDriver();
 
+  VXGfxStateReset();
+  VXGfxDeviceStart();
+  gVXGfxLive = true;
   ResetCamera(width, height);
   VXGfxShaderBuild();
-  VXGfxRestoreState();
-  gVXCurrentProgram = VX_RENDER_COLOR;
-  VXGfxProgramUse(VX_PROGRAM_COLOR);
+  VXGfxStateSetMode(VX_RENDER_COLOR);
   SetProjectionAndViewMatrices();
   VXGfxSetTintColor(1.0f, 1.0f, 1.0f, 1.0f);
   VXGfxSetTransparency(1.0f);
-  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  VXGfxSetBackgroundColor(1.0f, 1.0f, 1.0f);
   VX_CHECK_GL("VXGfxInit");
   return 1;
 }
@@ -225,9 +202,8 @@ void VXGfxLoseContext(void) {
   // Deleting the context frees every GL object in it; the names are now stale.
   VXGfxTextShutdown();
   gVXGfxLive = false;
-  VXGfxQueueDrop();
+  VXGfxDeviceLose();
   VXGfxShaderForget();
-  gVXBoundTexture = 0;
   if (sContext) {
     SDL_GL_DeleteContext(sContext);
     sContext = nullptr;
@@ -243,11 +219,8 @@ void VXGfxExit(void) {
 }
 
 void VXGfxStart(void) {
-  if (!gVXGfxLive) return;
-  VXGfxFlush();
-  // Nothing reads the depth and stencil buffers; the reference path clears them as always.
-  glClear(sReference ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT);
-  VXGfxSetViewport(0, 0, gVXWindowWidth, gVXWindowHeight);
+  VXGfxDeviceClear();
+  VXGfxStateSetViewport(0, 0, gVXWindowWidth, gVXWindowHeight);
 }
 
 void VXGfxEnd(void) {
@@ -255,13 +228,11 @@ void VXGfxEnd(void) {
     gVXCurrentProgram = 0;
     return;
   }
-  VXGfxRestoreState();  // sends a draw still held back
+  VXGfxDeviceSync();
   VX_CHECK_GL("VXGfxEnd");
-  VXGfxProgramUse(VX_PROGRAM_NONE);
-  gVXCurrentProgram = 0;
+  VXGfxStateSetMode(VX_RENDER_NONE);
   VX_CHECK_GL("VXGfxEnd");
-  glFinish();
-  VXSysSwapBuffers();
+  VXGfxDevicePresent();
   static bool kept = false;
   if (!kept) KeepDriverMemory();
   kept = true;
@@ -276,57 +247,45 @@ int VXGetWindowHeight(void) {
 
 // ---- Render state ----
 void VXGfxSetBackgroundColor(float r, float g, float b) {
-  if (gVXGfxLive) glClearColor(r, g, b, 1.0f);
+  VXGfxStateSetClear(r, g, b, 1.0f);
 }
 
 void VXGfxSetRenderMode(int mode) {
-  if (mode != gVXCurrentProgram) VXGfxFlush();
   if (mode == VX_RENDER_NONE) {
-    if (gVXCurrentProgram != 0) {
-      if (gVXGfxLive) VXGfxProgramUse(VX_PROGRAM_NONE);
-      gVXCurrentProgram = 0;
-    }
+    if (gVXCurrentProgram != 0) VXGfxStateSetMode(VX_RENDER_NONE);
     return;
   }
   if (mode != VX_RENDER_COLOR && mode != VX_RENDER_TEXTURE) return;
   if (gVXCurrentProgram == mode) return;
-  gVXCurrentProgram = mode;
-  if (!gVXGfxLive) return;
-  VXGfxProgramUse(mode == VX_RENDER_COLOR ? VX_PROGRAM_COLOR : VX_PROGRAM_TEXTURE);
-  SetProjectionAndViewMatrices();
+  VXGfxStateSetMode(mode);
+  if (gVXGfxLive) SetProjectionAndViewMatrices();
 }
 
 void VXGfxSetBlendMode(int mode) {
   if (mode != VX_BLEND_NONE && mode != VX_BLEND_ALPHA && mode != VX_BLEND_ADDITIVE) return;
-  gVXBlendModeCurr = mode;
-  if (gVXGfxLive) VXGfxApplyBlend(mode, true);  // whatever GL holds, as other code may have set it
+  VXGfxStateSetBlend(mode);
 }
 
 void VXGfxSetTransparency(float alpha) {
-  VXGfxUniformSet(VX_U_TRANSPARENCY, &alpha);
+  VXGfxStateSetUniform(VX_U_TRANSPARENCY, &alpha);
 }
 
 void VXGfxSetBlendColor(float r, float g, float b, float a) {
   const float color[4] = {r, g, b, a};
-  VXGfxUniformSet(VX_U_BLEND, color);
+  VXGfxStateSetUniform(VX_U_BLEND, color);
   VX_CHECK_GL("VXGfxSetBlendColor");
 }
 
 void VXGfxSetTintColor(float r, float g, float b, float a) {
-  if (gVXCurrentProgram == 0) return;
-  float* tint = gVXTint[gVXCurrentProgram];
-  tint[0] = r;
-  tint[1] = g;
-  tint[2] = b;
-  tint[3] = a;
-  VXGfxUniformSet(VX_U_TINT, tint);
+  const float tint[4] = {r, g, b, a};
+  VXGfxStateSetUniform(VX_U_TINT, tint);
 }
 
 void VXGfxSetPosition(float x, float y) {
   float col[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
   col[12] = x;
   col[13] = y;
-  VXGfxUniformSet(VX_U_WORLD, col);
+  VXGfxStateSetUniform(VX_U_WORLD, col);
 }
 
 void VXGfxSetTransform(const VXMtx33* pMtx) {
@@ -339,11 +298,11 @@ void VXGfxSetTransform(const VXMtx33* pMtx) {
   col[12] = pMtx->m[0][2];
   col[13] = pMtx->m[1][2];
   col[10] = col[15] = 1.0f;
-  VXGfxUniformSet(VX_U_WORLD, col);
+  VXGfxStateSetUniform(VX_U_WORLD, col);
 }
 
 void VXGfxSetTransform3D(const float* pMtx) {
-  if (pMtx) VXGfxUploadMatrix("uWorldMatrix", pMtx);
+  if (pMtx) VXGfxStateSetMatrix(VX_U_WORLD, pMtx);
 }
 
 float VXGfxGetWinMinX(void) {
@@ -376,10 +335,7 @@ void VXGfxGetCamPosition(float* pX, float* pY) {
 // ---- Frame capture ----
 int VXGfxReadPixels(unsigned char* pOut, int width, int height) {
   if (!gVXGfxLive || !pOut || width <= 0 || height <= 0) return 0;
-  VXGfxFlush();
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_BACK);
-  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pOut);
+  if (!VXGfxDeviceRead(pOut, width, height)) return 0;
   // GL gives the bottom row first.
   const size_t stride = static_cast<size_t>(width) * 4;
   std::vector<unsigned char> row(stride);

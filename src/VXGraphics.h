@@ -30,36 +30,27 @@ extern float gVXWinMinX, gVXWinMaxX, gVXWinMinY, gVXWinMaxY;  // visible world r
 struct VXGfxVertexList {
   uint32_t* pBuffers;  // three buffer names
   uint32_t vertexCount;
-  // The renderer's notes from building it: its shape and bounds, and the
-  // vertices themselves when there are six or fewer (x, y, z, u, v each).
-  int shape;
-  float bounds[6];  // min x, y, z, then max x, y, z
-  uint32_t kept;
-  float vertices[6][5];
-};
-
-// The renderer's notes on a picture, from its pixels.
-struct VXGfxPictureNotes {
-  int known;
-  int opaque;        // every texel fully opaque
-  int linear;        // drawn with linear filtering
-  int regions;       // how many rectangles below hold every texel that is not fully transparent
-  int region[4][4];  // texel x0, y0, x1, y1 (ends excluded), row 0 at the top
+  struct VXGfxMeshShape* pShape;  // the renderer's own notes; null on a list it did not build
 };
 
 // A texture: its GL name and the file it came from.
 struct VXGfxTexture {
-  uint32_t* pName;  // cell holding the GL texture name
-  char name[256];   // file name as given; empty when made from memory
-  int width, height;
-  VXGfxPictureNotes notes;
+  uint32_t* pName;                   // cell holding the GL texture name
+  char name[256];                    // file name as given; empty when made from memory
+  int width, height;                 // of the picture; 0 when it could not be loaded
+  struct VXGfxPictureNotes* pNotes;  // the renderer's own notes; null on a handle it did not make
 };
 
 // ---- Start-up, frame, shut-down ----
 int VXGfxInit(int width, int height);
 void VXGfxReset(void);
 void VXGfxExit(void);
+// Clears the colour buffer and sets the unscaled viewport. The window has no
+// depth or stencil buffer: depth testing is never on, and a software renderer
+// shades slower with them attached.
 void VXGfxStart(void);
+// Sends every draw still held back, checks for GL errors, leaves no program
+// in use, waits for GL and swaps.
 void VXGfxEnd(void);
 int VXGetWindowWidth(void);
 int VXGetWindowHeight(void);
@@ -87,6 +78,11 @@ void VXGfxTriAdd(float x0, float y0, uint32_t c0, float u0, float v0, float x1, 
                  float v1, float x2, float y2, uint32_t c2, float u2, float v2);
 void VXGfxVertexAdd(float x, float y, uint32_t c, float u, float v);
 VXGfxVertexList* VXGfxMeshEnd(void);
+// Draws with the render state as it stands. A textured draw may be held back
+// until something needs the frame (a print, a capture, the frame's end), and
+// then be left out where later opaque draws cover it or drawn with others;
+// the frame shows the same pixels. A GL error it raises is reported by the
+// first error check that followed the draw, as if it had been drawn at once.
 void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode);
 void VXGfxMeshFree(VXGfxVertexList* pMesh);
 void VXGfxTriListInitialize(VXGfxVertexList* pMesh);
@@ -114,10 +110,12 @@ void VXGfxTexturePrefetchEnd(void);
 VXGfxTexture* VXGfxTextureLoadFromMemory(const unsigned char* pPixels, int width, int height);  // RGBA, top row first
 void VXGfxTextureUnload(VXGfxTexture* pTex);
 void VXGfxTextureSet(VXGfxTexture* pTex, float offsetU, float offsetV);
+// Filtering of the texture VXGfxTextureSet bound last (none since a load: nothing changes).
 void VXGfxSetTextureMode(int mode);
 void VXGfxSaveTextureToFile(VXGfxTexture* pTex, const char* pFileName);
 void VXGfxTextureInitialize(VXGfxTexture* pTex);
-// 1 when the file existed and decoded (the loader still returns a handle when not).
+// 1 when the file existed, decoded and fits the largest texture GL takes (the
+// loader still returns a handle when not, holding one clear texel).
 int VXGfxTextureIsValid(const VXGfxTexture* pTex);
 
 // ---- Text ----

@@ -1,6 +1,7 @@
 // The bot's hands on the headless engine; see BotInput.h.
 #include "BotInput.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -133,8 +134,17 @@ bool BotClickInLevel(int x, int y) {
   return BotPressInLevel(VX_KEY_LBUTTON);
 }
 
+// The first pixel of the real window whose logical position is the one
+// given: full screen stretches the logical pixels over the screen's.
+static int ClientPixel(int logical, float scale) {
+  int client = static_cast<int>(std::ceil(static_cast<float>(logical) * scale));
+  while (client > 0 && static_cast<int>(static_cast<float>(client - 1) / scale) >= logical) --client;
+  while (static_cast<int>(static_cast<float>(client) / scale) < logical) ++client;
+  return client;
+}
+
 void BotPointAt(int x, int y) {
-  VXInputScriptCursor(x, y);
+  VXInputScriptCursor(ClientPixel(x, gVXScreenScaleX), ClientPixel(y, gVXScreenScaleY));
 }
 
 void BotShowColumnsUpTo(int last) {

@@ -35,6 +35,8 @@ void BotClick(int x, int y);
 // level has asked for another screen (the click would land on that screen).
 bool BotPressInLevel(unsigned char key);
 bool BotClickInLevel(int x, int y);
+// Window pixels are logical (960 x 720): in full screen the cursor goes to the
+// screen pixel that shows them.
 void BotPointAt(int x, int y);
 
 // Brings grid columns up to `last` into view: the camera at 0 when they fit,

@@ -25,13 +25,28 @@ make_copy() {
   cp -r "$resources" "$1/Resources"
 }
 
-# Runs the copy in $1 with picture $2 missing (or spoiled when $4 is "spoil")
+# A picture of 1 by 100000 pixels: it decodes, but no GL takes a texture that tall.
+huge_png() {
+  python3 - "$1" <<'PY'
+import struct, sys, zlib
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+rows = b"\0\xff\0\0\xff" * 100000
+with open(sys.argv[1], "wb") as f:
+    f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 1, 100000, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+PY
+}
+
+# Runs the copy in $1 with picture $2 missing (or spoiled when $4 is "spoil",
+# or too tall for GL when it is "huge")
 # and checks the output ends with the message for name $3.
 check_picture() {
   local dir=$1 picture=$2 name=$3 how=${4:-remove}
   local file="$dir/Resources/$picture" out="$dir/out.txt"
   mv "$file" "$dir/stash"
   [ "$how" = spoil ] && echo "not a picture" >"$file"
+  [ "$how" = huge ] && huge_png "$file"
   timeout 30 "$dir/orvane" >"$out" 2>&1
   local rc=$?
   if renderer_failed "$out"; then
@@ -83,6 +98,9 @@ for entry in $'Map/Tile.jpg\tTile' $'Button/Options.png\tOptions' $'Misc/Extreme
   check_picture "$work/a" "${entry%%$'\t'*}" "${entry#*$'\t'}" spoil || exit 1
 done
 echo "every spoiled picture stopped the program with its own message"
+
+check_picture "$work/a" Monster/Seal.png Seal huge || exit 1
+echo "a picture too tall for GL stopped the program with its own message"
 
 # Without one sound: one error line at start-up, and the game runs on until closed.
 log=$work/sound.txt

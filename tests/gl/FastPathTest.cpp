@@ -92,6 +92,13 @@ class FastPathTest : public GlTest {
     return differing;
   }
 
+  // The texture program with alpha blending, drawing this picture.
+  static void Blended(VXGfxTexture* picture) {
+    VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+    VXGfxSetBlendMode(VX_BLEND_ALPHA);
+    VXGfxTextureSet(picture, 0, 0);
+  }
+
   // A crowd of sprites drawn from a seed: everything a game may set before a draw.
   void Crowd(unsigned seed, VXGfxVertexList* quad) {
     std::mt19937 rng(seed);
@@ -153,6 +160,68 @@ TEST_F(FastPathTest, CrowdsOfEveryKindOfDrawMatchTheReferenceToThePixel) {
     EXPECT_EQ(0, Differences([&] { Crowd(seed, quad); })) << "seed " << seed << ", full screen";
   }
   VXToogleFullScreen(false);
+}
+
+// Pictures and meshes at the edges of what the fast path's notes assume.
+TEST_F(FastPathTest, ManySpotsOddVertexCountsAndNotchedQuadsMatchTheReference) {
+  // A starfield: 32 x 32 spots apart from one another, more than the notes name one by one.
+  std::vector<unsigned char> stars(512 * 512 * 4, 0);
+  for (int y = 0; y < 512; ++y)
+    for (int x = 0; x < 512; ++x) {
+      unsigned char* p = &stars[(static_cast<size_t>(y) * 512 + x) * 4];
+      p[0] = p[1] = 255;
+      p[2] = static_cast<unsigned char>(x / 2);
+      p[3] = x % 16 >= 3 && x % 16 < 7 && y % 16 >= 3 && y % 16 < 7 ? 255 : 0;
+    }
+  VXGfxTexture* starfield = VXGfxTextureLoadFromMemory(stars.data(), 512, 512);
+  VXGfxVertexList* sky = Quad(256, 256, 0xFFFFFFFFu);
+  EXPECT_EQ(0, Differences([&] {
+              Blended(pics_.opaque);
+              VXGfxSetPosition(0, 0);
+              VXGfxMeshDraw(sky, VX_DRAW_TRIANGLES);
+              VXGfxTextureSet(starfield, 0, 0);
+              VXGfxMeshDraw(sky, VX_DRAW_TRIANGLES);
+            }))
+      << "a starfield";
+  VXGfxTextureUnload(starfield);
+
+  // Four and five vertices drawn as triangles: one whole triangle each, the rest left over.
+  VXGfxVertexList* odd[2];
+  for (int extra = 1; extra <= 2; ++extra) {
+    VXGfxMeshStart();
+    VXGfxTriAdd(-30, -30, 0xFFFFFFFFu, 0, 1, 30, -30, 0xFFFFFFFFu, 1, 1, -30, 30, 0xFFFFFFFFu, 0, 0);
+    for (int i = 0; i < extra; ++i) VXGfxVertexAdd(30, 30 - 20.0f * i, 0xFFFFFFFFu, 1, 0);
+    odd[extra - 1] = VXGfxMeshEnd();
+    meshes_.push_back(odd[extra - 1]);
+  }
+  VXGfxVertexList* tile = Quad(30, 30, 0xFFFFFFFFu);
+  EXPECT_EQ(0, Differences([&] {
+              Blended(pics_.soft);
+              for (int i = 0; i < 6; ++i) {
+                VXGfxSetPosition(-300.0f + 70.0f * i, 100.0f);
+                VXGfxMeshDraw(i % 3 == 2 ? tile : odd[i % 3], VX_DRAW_TRIANGLES);
+                VXGfxSetPosition(-300.0f + 70.0f * i, -100.0f);
+                VXGfxMeshDraw(tile, VX_DRAW_TRIANGLES);
+              }
+            }))
+      << "meshes of four and five vertices beside quads";
+
+  // Two triangles on the bottom edge cover the quad's corners but not its top
+  // middle: what lies under that notch stays in sight.
+  VXGfxMeshStart();
+  VXGfxTriAdd(-100, -100, 0xFFFFFFFFu, 0, 1, 100, -100, 0xFFFFFFFFu, 1, 1, -100, 100, 0xFFFFFFFFu, 0, 0);
+  VXGfxTriAdd(-100, -100, 0xFFFFFFFFu, 0, 1, 100, -100, 0xFFFFFFFFu, 1, 1, 100, 100, 0xFFFFFFFFu, 1, 0);
+  VXGfxVertexList* notched = VXGfxMeshEnd();
+  meshes_.push_back(notched);
+  EXPECT_EQ(0, Differences([&] {
+              Blended(pics_.soft);
+              VXGfxSetPosition(0, 60);
+              VXGfxMeshDraw(tile, VX_DRAW_TRIANGLES);
+              VXGfxTextureSet(pics_.opaque, 0, 0);
+              VXGfxSetPosition(0, 0);
+              VXGfxMeshDraw(notched, VX_DRAW_TRIANGLES);
+            }))
+      << "a quad whose triangles share an outer edge";
 }
 
 TEST_F(FastPathTest, ADrawHeldBackStaysUnderWhatIsDrawnAfterItInAnyWay) {

@@ -1,6 +1,7 @@
 // Shared by the renderer tests: a real 960 x 720 window, frames read back
 // from the back buffer, and the quads the game builds.
 #pragma once
+#include <GL/glew.h>
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -127,7 +127,7 @@ TEST_F(PictureTest, PicturesDecodedAheadComeBackInTheirOrderAndAMissingOneFailsI
       EXPECT_TRUE(VXGfxTextureIsValid(tex)) << names[i];
       EXPECT_EQ(3 + k, tex->width) << names[i];
       EXPECT_EQ(5 + 2 * k, tex->height) << names[i];
-      EXPECT_EQ(1, tex->notes.opaque);
+      EXPECT_EQ(1, tex->pNotes->opaque);
     }
     VXGfxTextureUnload(tex);
   }

@@ -85,6 +85,43 @@ TEST_F(RendererTest, CameraMovesTheViewFromTheNextProgramSwitch) {
   EXPECT_TRUE(IsColor(At(680, 260), 0, 0, 0));
 }
 
+// Whatever the fast path draws with, each frame starts cleared (a window
+// with no depth or stencil buffer to clear: nothing reads them), and the
+// program table names the programs of the two render modes, built from
+// their sources.
+TEST_F(RendererTest, EachFrameStartsClearedAndTheProgramTableNamesTheRenderModesPrograms) {
+  GLint depthBits = -1, stencilBits = -1;
+  glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+  glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+  EXPECT_EQ(0, depthBits);
+  EXPECT_EQ(0, stencilBits);
+  const unsigned char white[4] = {255, 255, 255, 255};
+  VXGfxTexture* tex = VXGfxTextureLoadFromMemory(white, 1, 1);
+  VXGfxVertexList* quad = Quad(10, 10, 0xFFFFFFFFu);
+  const unsigned programs[3] = {gVXShaderProgram[0], gVXShaderProgram[1], gVXShaderProgram[2]};
+  for (int frame = 0; frame < 3; ++frame) {
+    BeginFrame();
+    unsigned char pixel[4] = {1, 1, 1, 1};
+    glReadPixels(480 + 100 * frame, 360, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_EQ(0, pixel[0] + pixel[1] + pixel[2]) << "frame " << frame;  // the last frame's quad is gone
+    VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+    VXGfxSetBlendMode(VX_BLEND_ALPHA);
+    VXGfxTextureSet(tex, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+      VXGfxSetPosition(100.0f * i, 0);
+      VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+    }
+    EndFrame();
+    EXPECT_TRUE(IsColor(At(480, 360), 255, 255, 255));
+    for (int mode = 0; mode < 3; ++mode) EXPECT_EQ(programs[mode], gVXShaderProgram[mode]) << "mode " << mode;
+  }
+  EXPECT_EQ(0u, gVXShaderProgram[VX_RENDER_NONE]);
+  for (const char* name : {"uTextureOffset", "uBlendColor", "uTintColor"})
+    EXPECT_LE(0, glGetUniformLocation(gVXShaderProgram[VX_RENDER_TEXTURE], name)) << name;
+  EXPECT_LE(0, glGetAttribLocation(gVXShaderProgram[VX_RENDER_COLOR], "aColor"));
+  VXGfxTextureUnload(tex);
+}
+
 TEST_F(RendererTest, MatricesAreUploadedOnlyWhenTheProgramChanges) {
   const GLuint program = gVXShaderProgram[VX_RENDER_COLOR];
   const GLint view = glGetUniformLocation(program, "uVMatrix");
@@ -233,18 +270,41 @@ TEST_F(RendererTest, LineDrawsUnderTheColourProgramOnly) {
   EXPECT_TRUE(IsColor(At(480, 259), 0, 0, 0));
 }
 
-// A GL error at the end of a frame halts with its report on standard output.
-TEST(RendererDeathTest, GlErrorHaltsWithItsReport) {
+// A GL error halts with its report on standard output, named after the
+// first check that follows it: the frame's end for one of its own, the blend
+// colour's check for a draw before it, however long the draw was held back.
+TEST(RendererDeathTest, GlErrorHaltsWithTheReportOfTheCheckAfterIt) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  auto provoke = [] {
+  auto atTheEnd = [] {
     dup2(fileno(stderr), fileno(stdout));  // the report goes to stdout; let the matcher see it
     VXSysInit(nullptr, 1, 960, 720, 0, 0, nullptr);
     glEnable(0x1234);  // GL_INVALID_ENUM
     VXGfxEnd();
   };
-  EXPECT_EXIT(provoke(), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(atTheEnd(), ::testing::ExitedWithCode(1),
               "CHECK_GL_ERROR:\nLine: [0-9]+\nFunc: VXGfxEnd\nFile: \\.\\.\\\\\\.\\.\\\\src\\\\VXGraphics\nCode: "
               "0x00000500\nMesg: \n");
+  auto fromADraw = [] {
+    dup2(fileno(stderr), fileno(stdout));
+    VXSysInit(nullptr, 1, 960, 720, 0, 0, nullptr);
+    const unsigned char white[4] = {255, 255, 255, 255};
+    VXGfxTexture* tex = VXGfxTextureLoadFromMemory(white, 1, 1);
+    VXGfxMeshStart();
+    VXGfxTriAdd(-9, -9, 0xFFFFFFFFu, 0, 1, 9, -9, 0xFFFFFFFFu, 1, 1, -9, 9, 0xFFFFFFFFu, 0, 0);
+    VXGfxTriAdd(9, -9, 0xFFFFFFFFu, 1, 1, 9, 9, 0xFFFFFFFFu, 1, 0, -9, 9, 0xFFFFFFFFu, 0, 0);
+    VXGfxVertexList* quad = VXGfxMeshEnd();
+    VXSysFrameStart();
+    VXGfxSetRenderMode(VX_RENDER_TEXTURE);
+    VXGfxTextureSet(tex, 0.5f, 0.0f);
+    VXGfxSetPosition(0, 0);
+    quad->vertexCount = 0x80000000u;  // a count GL refuses (GL_INVALID_VALUE)
+    VXGfxMeshDraw(quad, VX_DRAW_TRIANGLES);
+    VXGfxSetBlendColor(0, 0, 0, 0);
+    VXSysFrameEnd();
+  };
+  EXPECT_EXIT(fromADraw(), ::testing::ExitedWithCode(1),
+              "CHECK_GL_ERROR:\nLine: [0-9]+\nFunc: VXGfxSetBlendColor\nFile: "
+              "\\.\\.\\\\\\.\\.\\\\src\\\\VXGraphics\nCode: 0x00000501\nMesg: \n");
 }
 
 }  // namespace

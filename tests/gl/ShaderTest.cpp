@@ -2,6 +2,7 @@
 #include <string>
 
 #include "GlFixture.h"
+#include "VXGfxShader.h"
 
 namespace {
 

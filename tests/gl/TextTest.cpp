@@ -249,36 +249,47 @@ TEST_F(TextTest, FullScreenKeepsTheAnchorOnTheSameWorldPoint) {
   VXToogleFullScreen(false);
 }
 
-// Text grows with the picture: in full screen the glyphs are rasterised at
-// the screen's scale when the scale changes, never while printing, and back in
-// a window they are the very pixels they were.
-TEST_F(TextTest, FullScreenDrawsTheGlyphsAtTheScreenScaleAndAWindowGetsThemBack) {
-  PrintFrame(font_, "HHHH", 0, 0);
-  const Box windowed = Lit();
-  const std::vector<unsigned char> windowedPixels = pixels_;
-  ASSERT_GT(windowed.lit, 20);
-
-  VXToogleFullScreen(true);
-  for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "HHHH", 0, 0);
-  BeginFrame();
-  VXGfxSetRenderMode(VX_RENDER_COLOR);
-  AllocationCounterArm();
-  VXGfxPrint(font_, "HHHH", 0, 0, 1, 1, 1);
-  const AllocationCount printing = AllocationCounterDisarm();
-  EndFrame();
-  EXPECT_EQ(0, printing.allocations);
-  const Box full = Lit();
-  // Within a pixel and a few percent: the pixel size is rounded and the glyphs are hinted.
-  auto expectScaled = [](int scaled, int unscaled, float scale, const char* what) {
-    const float want = static_cast<float>(unscaled) * scale;
-    EXPECT_NEAR(want, static_cast<float>(scaled), 1.0f + 0.06f * want) << what;
-  };
-  expectScaled(full.maxX - full.minX + 1, windowed.maxX - windowed.minX + 1, gVXScreenScaleX, "width");
-  expectScaled(full.maxY - full.minY + 1, windowed.maxY - windowed.minY + 1, gVXScreenScaleY, "height");
-
-  VXToogleFullScreen(false);
-  for (int warmUp = 0; warmUp < 3; ++warmUp) PrintFrame(font_, "HHHH", 0, 0);
-  EXPECT_EQ(windowedPixels, pixels_);
+// Text grows with the picture and never more. At the scales of common
+// screens the glyphs are rasterised at the screen's scale when it changes
+// (never while printing), and a line of the level's header is no wider and
+// no taller than the picture grows it, nor much smaller; back at scale 1 the
+// glyphs are the very pixels they were.
+TEST_F(TextTest, ALineGrowsWithThePictureAndNeverMore) {
+  const int header = VXGfxCreateFont("Courier New", 24, true, false);  // the level's font
+  const char* line = "Time till next wave : 10";
+  // Low on the left, so that the line stays inside the window at every scale.
+  PrintFrame(header, line, -470, -330);
+  const Box unscaled = Lit();
+  const std::vector<unsigned char> unscaledPixels = pixels_;
+  ASSERT_GT(unscaled.lit, 100);
+  const int width = unscaled.maxX - unscaled.minX + 1, height = unscaled.maxY - unscaled.minY + 1;
+  const int screens[][2] = {{1024, 768}, {1366, 768}, {1440, 900}, {1920, 1080}, {2560, 1440}};
+  for (const auto& screen : screens) {
+    gVXScreenScaleX = static_cast<float>(screen[0]) / 960.0f;
+    gVXScreenScaleY = static_cast<float>(screen[1]) / 720.0f;
+    VXGfxTextRescale();
+    PrintFrame(header, line, -470, -330);  // the driver's first frame at a size may allocate
+    BeginFrame();
+    VXGfxSetRenderMode(VX_RENDER_COLOR);
+    AllocationCounterArm();
+    VXGfxPrint(header, line, -470, -330, 1, 1, 1);
+    const AllocationCount printing = AllocationCounterDisarm();
+    EndFrame();
+    EXPECT_EQ(0, printing.allocations);
+    const Box scaled = Lit();
+    const float wantWidth = static_cast<float>(width) * gVXScreenScaleX;
+    const float wantHeight = static_cast<float>(height) * gVXScreenScaleY;
+    const int gotWidth = scaled.maxX - scaled.minX + 1, gotHeight = scaled.maxY - scaled.minY + 1;
+    EXPECT_LE(static_cast<float>(gotWidth), wantWidth) << screen[0] << "x" << screen[1];
+    EXPECT_LE(static_cast<float>(gotHeight), wantHeight) << screen[0] << "x" << screen[1];
+    EXPECT_GT(static_cast<float>(gotWidth), 0.9f * wantWidth) << screen[0] << "x" << screen[1];
+    EXPECT_GT(static_cast<float>(gotHeight), 0.8f * wantHeight) << screen[0] << "x" << screen[1];
+  }
+  gVXScreenScaleX = gVXScreenScaleY = 1.0f;
+  VXGfxTextRescale();
+  PrintFrame(header, line, -470, -330);
+  EXPECT_EQ(unscaledPixels, pixels_);
+  VXGfxDestroyFont(header);
 }
 
 }  // namespace

@@ -78,13 +78,6 @@ TEST_F(FrameLoop, QuitEndsTheLoopOneFrameAfterItIsCarriedOut) {
   EXPECT_EQ(nullptr, gsm.currentLevel);
 }
 
-TEST_F(FrameLoop, ClosingTheWindowTakesTheQuitPath) {
-  EXPECT_EQ(2, RunUntilQuit(2));
-  VXSysCloseWindow();
-  EXPECT_EQ(1, RunUntilQuit(100));  // the close becomes a quit request that is carried out at once
-  EXPECT_EQ(2, gDrawn);
-}
-
 TEST_F(FrameLoop, AScreenReadsThePreviousFramesTime) {
   gQuitAfterUpdates = 4;
   gWorkSeconds = 0.25;
@@ -93,11 +86,4 @@ TEST_F(FrameLoop, AScreenReadsThePreviousFramesTime) {
   EXPECT_DOUBLE_EQ(1.0 / 60.0, gSeenFrameTimes[0]);  // set by the reset
   EXPECT_DOUBLE_EQ(0.25, gSeenFrameTimes[1]);
   EXPECT_DOUBLE_EQ(0.25, gSeenFrameTimes[3]);
-}
-
-TEST_F(FrameLoop, IdleFramesLastTheMinimum) {
-  gQuitAfterUpdates = 5;
-  RunUntilQuit(100);
-  for (double t : gSeenFrameTimes) EXPECT_NEAR(1.0 / 60.0, t, 1e-6);
-  EXPECT_EQ(6u, VXFrameRateControllerGetFrameCount());
 }

@@ -1,10 +1,13 @@
-// The game state manager's life-cycle order, restart, and request rules,
-// checked with screens that record every call.
+// The game state manager's life-cycle order, restart, and request rules, and
+// the frame loop around it, checked with screens that record every call.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "VXFrameRateController.h"
+#include "VXSystem.h"
+#include "shell/FrameLoop.h"
 #include "shell/GameStateManager.h"
 
 namespace {
@@ -12,6 +15,8 @@ namespace {
 std::vector<std::string> gCalls;
 int gAskInUpdate = -1;      // a screen writes this into nextState during its Update
 int gAskInInitialize = -1;  // ... or during its Initialize
+std::vector<double> gSeenFrameTimes;
+double gWorkSeconds = 0.0;  // how long each Update "takes" on the scripted clock
 
 class RecordingScreen : public BaseLevel {
  public:
@@ -25,6 +30,8 @@ class RecordingScreen : public BaseLevel {
   }
   void Update() override {
     Log("Update");
+    gSeenFrameTimes.push_back(gVXFrameTime);
+    VXClockAdvance(gWorkSeconds);
     if (gAskInUpdate >= 0) GameStateManager::GetInstance().nextState = gAskInUpdate;
     gAskInUpdate = -1;
   }
@@ -65,6 +72,7 @@ class StateManager : public testing::Test {
     gsm.currentState = -1;
     gAskInUpdate = gAskInInitialize = -1;
     gCalls.clear();
+    gSeenFrameTimes.clear();
   }
 
   void Enter(int id) {
@@ -156,4 +164,27 @@ TEST_F(StateManager, ARequestMadeWhileEnteringIsMetNextFrameAndWhileStartingAgai
                    "Initialize 3", "Update 3", "Draw 3"}),
             gCalls);
   EXPECT_EQ(STATE_MAPSELECT, gsm.currentState);
+}
+
+// Frames 1-3 run the screen (the third asks to quit and still draws), frame 4
+// deletes it and runs nothing, and the test before frame 5 ends the loop.
+TEST_F(StateManager, TheLoopEndsOneFrameAfterTheQuitAndAScreenReadsThePreviousFramesTime) {
+  VXClockUseScripted(1000000, 0);
+  VXSysInitHeadless(960, 720, 60);
+  VXSysReset();
+  gWorkSeconds = 0.25;
+  int frames = 0;
+  for (; !FrameLoopShouldQuit() && frames < 100; ++frames) {
+    if (frames == 2) gAskInUpdate = STATE_QUIT;
+    FrameLoopRunFrame();
+  }
+  gWorkSeconds = 0.0;
+  VXClockUseSystem();
+  EXPECT_EQ(4, frames);
+  EXPECT_EQ(nullptr, gsm.currentLevel);
+  EXPECT_EQ("delete 0", gCalls.back());
+  ASSERT_EQ(3u, gSeenFrameTimes.size());
+  EXPECT_DOUBLE_EQ(1.0 / 60.0, gSeenFrameTimes[0]);  // set by the reset
+  EXPECT_DOUBLE_EQ(0.25, gSeenFrameTimes[1]);
+  EXPECT_DOUBLE_EQ(0.25, gSeenFrameTimes[2]);
 }

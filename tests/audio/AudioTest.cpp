@@ -1,42 +1,26 @@
-// The sound layer: results for bad handles, a device that will not open,
-// files that are missing or broken, channel reuse and the single music voice.
+// The sound layer on the game's own sounds: results for bad handles, a device
+// that will not open, files that are missing or broken, channel reuse and the
+// single music voice.
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <thread>
 
 #include "audio/Audio.h"
 
 namespace {
-// A mono 16-bit sine of the given length, as a WAV file.
-std::string WriteTone(const std::string& name, int milliseconds) {
-  std::string path = ::testing::TempDir() + name;
-  const int rate = 22050;
-  const uint32_t frames = uint32_t(rate * milliseconds / 1000);
-  FILE* f = std::fopen(path.c_str(), "wb");
-  auto u32 = [f](uint32_t v) { std::fwrite(&v, 4, 1, f); };
-  auto u16 = [f](uint16_t v) { std::fwrite(&v, 2, 1, f); };
-  std::fwrite("RIFF", 1, 4, f);
-  u32(36 + frames * 2);
-  std::fwrite("WAVEfmt ", 1, 8, f);
-  u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
-  std::fwrite("data", 1, 4, f);
-  u32(frames * 2);
-  for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(int16_t(8000 * std::sin(i * 0.1))));
-  std::fclose(f);
-  return path;
-}
+// The game's own sounds: a click of a few hundredths of a second, the defeat
+// sting of a few seconds, and the menu music.
+const char* const kClick = "Resources/Sound/ButtonClick.ogg";
+const char* const kSting = "Resources/Sound/LoseBG.ogg";
+const char* const kMusic = "Resources/Sound/MenuBG.ogg";
 
-std::string WriteGarbage(const std::string& name) {
-  std::string path = ::testing::TempDir() + name;
-  FILE* f = std::fopen(path.c_str(), "wb");
-  std::fputs("this is not a sound file at all, just some text", f);
-  std::fclose(f);
+std::string WriteGarbage() {
+  std::string path = ::testing::TempDir() + "garbage.ogg";
+  std::ofstream(path) << "this is not a sound file at all, just some text";
   return path;
 }
 
@@ -98,10 +82,9 @@ TEST(AudioHandles, ASystemWhoseDeviceWillNotOpenRunsSilent) {
   ASSERT_EQ(AUDIO_OK, AudioSystemCreate(&system));
   EXPECT_EQ(AUDIO_ERR_INIT, AudioSystemInit(system, 32, 0));
 
-  std::string tone = WriteTone("silent.wav", 50);
   AudioSound* sound = nullptr;
-  EXPECT_EQ(AUDIO_ERR_NOT_INITIALIZED, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &sound));
-  EXPECT_EQ(AUDIO_ERR_NOT_INITIALIZED, AudioSystemCreateStream(system, tone.c_str(), AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(AUDIO_ERR_NOT_INITIALIZED, AudioSystemCreateSound(system, kClick, AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(AUDIO_ERR_NOT_INITIALIZED, AudioSystemCreateStream(system, kClick, AUDIO_HARDWARE, &sound));
   EXPECT_EQ(nullptr, sound);
   AudioChannel* channel = nullptr;
   EXPECT_NE(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &channel));
@@ -111,30 +94,26 @@ TEST(AudioHandles, ASystemWhoseDeviceWillNotOpenRunsSilent) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
-TEST_F(AudioSystemStarted, MissingAndBrokenFilesAreToldApartAndLeaveNoSound) {
-  AudioSound* sound = nullptr;
-  EXPECT_EQ(AUDIO_ERR_FILE_NOT_FOUND, AudioSystemCreateSound(system, "no/such/file.ogg", AUDIO_HARDWARE, &sound));
-  EXPECT_EQ(AUDIO_ERR_FILE_NOT_FOUND, AudioSystemCreateStream(system, "no/such/file.ogg", AUDIO_HARDWARE, &sound));
-  std::string garbage = WriteGarbage("garbage.ogg");
-  EXPECT_EQ(AUDIO_ERR_FORMAT, AudioSystemCreateSound(system, garbage.c_str(), AUDIO_HARDWARE, &sound));
-  EXPECT_EQ(AUDIO_ERR_FORMAT, AudioSystemCreateStream(system, garbage.c_str(), AUDIO_HARDWARE, &sound));
-  EXPECT_EQ(nullptr, sound);
-}
-
-TEST_F(AudioSystemStarted, ASecondSystemCannotStartWhileOneRuns) {
+TEST_F(AudioSystemStarted, ASecondStartIsRefusedAndMissingAndBrokenFilesAreToldApartAndLeaveNoSound) {
   AudioSystem* second = nullptr;
   ASSERT_EQ(AUDIO_OK, AudioSystemCreate(&second));
   EXPECT_EQ(AUDIO_ERR_INIT, AudioSystemInit(second, 32, 0));
   EXPECT_EQ(AUDIO_ERR_INIT, AudioSystemInit(system, 32, 0));
   EXPECT_EQ(AUDIO_OK, AudioSystemRelease(second));
+  AudioSound* sound = nullptr;
+  EXPECT_EQ(AUDIO_ERR_FILE_NOT_FOUND, AudioSystemCreateSound(system, "no/such/file.ogg", AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(AUDIO_ERR_FILE_NOT_FOUND, AudioSystemCreateStream(system, "no/such/file.ogg", AUDIO_HARDWARE, &sound));
+  std::string garbage = WriteGarbage();
+  EXPECT_EQ(AUDIO_ERR_FORMAT, AudioSystemCreateSound(system, garbage.c_str(), AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(AUDIO_ERR_FORMAT, AudioSystemCreateStream(system, garbage.c_str(), AUDIO_HARDWARE, &sound));
+  EXPECT_EQ(nullptr, sound);
 }
 
 TEST_F(AudioSystemStarted, ASampleWithoutLoopEndsWhileALoopedOneGoesOn) {
-  std::string tone = WriteTone("short.wav", 40);
   AudioSound* once = nullptr;
   AudioSound* looped = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &once));
-  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &looped));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, kClick, AUDIO_HARDWARE, &once));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, kClick, AUDIO_HARDWARE, &looped));
   ASSERT_EQ(AUDIO_OK, AudioSoundSetMode(looped, AUDIO_LOOP_NORMAL));
 
   AudioChannel* a = nullptr;
@@ -152,43 +131,30 @@ TEST_F(AudioSystemStarted, ASampleWithoutLoopEndsWhileALoopedOneGoesOn) {
   EXPECT_EQ(AUDIO_OK, AudioSoundRelease(looped));
 }
 
-TEST_F(AudioOneChannel, AStaleChannelHandleNeverTouchesTheSoundThatReusedItsChannel) {
-  std::string tone = WriteTone("loop.wav", 40);
-  AudioSound* sound = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_LOOP_NORMAL, &sound));
+// On the one channel a one-shot gives way to the next sound, whose channel its
+// stale handle never touches; a looping sound never gives way.
+TEST_F(AudioOneChannel, TheOldestOneShotGivesWayAndItsStaleHandleNeverTouchesTheNewSound) {
+  AudioSound* sting = nullptr;
+  AudioSound* loop = nullptr;
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, kSting, AUDIO_LOOP_OFF, &sting));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, kClick, AUDIO_LOOP_NORMAL, &loop));
   AudioChannel* first = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &first));
-
-  AudioChannel* none = nullptr;
-  EXPECT_EQ(AUDIO_ERR_CHANNEL_ALLOC, AudioSystemPlaySound(system, -1, sound, false, &none));
-  EXPECT_EQ(nullptr, none);
-
-  ASSERT_EQ(AUDIO_OK, AudioChannelStop(first));
   AudioChannel* second = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &second));
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sting, false, &first));
+  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, loop, false, &second));
   EXPECT_EQ(AUDIO_ERR_CHANNEL_STOLEN, AudioChannelStop(first));
   EXPECT_EQ(AUDIO_ERR_CHANNEL_STOLEN, AudioChannelSetVolume(first, 0.0f));
   EXPECT_TRUE(Playing(second));
-}
-
-TEST_F(AudioOneChannel, WhenEveryChannelIsBusyTheOldestOneShotGivesWayToTheNewSound) {
-  std::string tone = WriteTone("long.wav", 2000);
-  AudioSound* sound = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_LOOP_OFF, &sound));
-  AudioChannel* first = nullptr;
-  AudioChannel* second = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &first));
-  ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &second));
-  EXPECT_EQ(AUDIO_ERR_CHANNEL_STOLEN, AudioChannelStop(first));
-  EXPECT_TRUE(Playing(second));
+  AudioChannel* none = nullptr;
+  EXPECT_EQ(AUDIO_ERR_CHANNEL_ALLOC, AudioSystemPlaySound(system, -1, sting, false, &none));
+  EXPECT_EQ(nullptr, none);
 }
 
 TEST_F(AudioSystemStarted, AStreamStartedWhileAnotherPlaysTakesOverTheMusicVoice) {
-  std::string tone = WriteTone("stream.wav", 500);
   AudioSound* one = nullptr;
   AudioSound* two = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemCreateStream(system, tone.c_str(), AUDIO_LOOP_NORMAL, &one));
-  ASSERT_EQ(AUDIO_OK, AudioSystemCreateStream(system, tone.c_str(), AUDIO_LOOP_NORMAL, &two));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateStream(system, kMusic, AUDIO_LOOP_NORMAL, &one));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateStream(system, kMusic, AUDIO_LOOP_NORMAL, &two));
   AudioChannel* first = nullptr;
   AudioChannel* second = nullptr;
   ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, one, false, &first));
@@ -202,9 +168,8 @@ TEST_F(AudioSystemStarted, AStreamStartedWhileAnotherPlaysTakesOverTheMusicVoice
 }
 
 TEST_F(AudioSystemStarted, ChannelHandlesOfAReleasedSystemAreRefused) {
-  std::string tone = WriteTone("gone.wav", 200);
   AudioSound* sound = nullptr;
-  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, tone.c_str(), AUDIO_HARDWARE, &sound));
+  ASSERT_EQ(AUDIO_OK, AudioSystemCreateSound(system, kSting, AUDIO_HARDWARE, &sound));
   AudioChannel* channel = nullptr;
   ASSERT_EQ(AUDIO_OK, AudioSystemPlaySound(system, -1, sound, false, &channel));
   EXPECT_EQ(AUDIO_OK, AudioSystemRelease(system));  // releases the sound too

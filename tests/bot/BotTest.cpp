@@ -7,7 +7,6 @@
 
 #include "Bot.h"
 #include "BotInput.h"
-#include "VXGraphics.h"
 #include "shell/GameStateManager.h"
 
 namespace {
@@ -60,25 +59,6 @@ TEST_F(BotTest, TwoTowersWithoutUpgradesLoseBothMaps) {
     EXPECT_EQ(STATE_LOSE, r.state) << "map " << map + 1;
     EXPECT_EQ(2, r.towersBuilt);
   }
-}
-
-TEST_F(BotTest, FarColumnsAreBuiltAndUpgradedThroughTheScrolledView) {
-  ASSERT_TRUE(BotEnterLevelFromMenu(0));
-  Bot bot(kIdle);
-  bot.view.Look();
-  int cell = -1;
-  for (int c = 0; c < 264 && cell < 0; ++c) {
-    if (CellColumn(c) >= 17 && bot.view.CanBuildOn(c)) cell = c;
-  }
-  ASSERT_GE(cell, 0);
-  ASSERT_TRUE(bot.Build(1, cell));
-  EXPECT_FLOAT_EQ(static_cast<float>(CAMERA_MAX_X), gVXCamPosX);
-  bot.view.Look();
-  ASSERT_EQ(1u, bot.view.towers.size());
-  EXPECT_TRUE(bot.Upgrade(bot.view.towers[0]));
-  // The right button brings the view back to the left end.
-  BotShowColumnsUpTo(1);
-  EXPECT_FLOAT_EQ(0.0f, gVXCamPosX);
 }
 
 TEST_F(BotTest, IdlePlayerReachesTheDefeatScreen) {

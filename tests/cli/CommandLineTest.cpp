@@ -1,5 +1,5 @@
-// The command line read in-process, and a start with --windowed --mute played
-// through the menus on the headless engine.
+// The command line read in-process, and a start with --windowed --mute on the
+// headless engine.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -30,20 +30,16 @@ std::string Drain(std::FILE* f) {
   return text;
 }
 
-// Reads a command line; what it writes to `out` is read back where it can be.
-Reading Read(std::initializer_list<const char*> args, std::FILE* out = std::tmpfile()) {
+Reading Read(std::initializer_list<const char*> args) {
   std::vector<const char*> argv = {"orvane"};
   argv.insert(argv.end(), args);
   Reading r;
+  std::FILE* out = std::tmpfile();
   std::FILE* err = std::tmpfile();
   r.status = ReadCommandLine(static_cast<int>(argv.size()), argv.data(), &r.options, out, err);
   r.out = Drain(out);
   r.err = Drain(err);
   return r;
-}
-
-std::string FirstLine(const std::string& text) {
-  return text.substr(0, text.find('\n'));
 }
 
 std::string Usage() {
@@ -52,15 +48,7 @@ std::string Usage() {
 
 }  // namespace
 
-TEST(CommandLineTest, NoArgumentsStartsFullScreenWithSoundAndPrintsNothing) {
-  Reading r = Read({});
-  EXPECT_EQ(-1, r.status);
-  EXPECT_FALSE(r.options.windowed);
-  EXPECT_FALSE(r.options.mute);
-  EXPECT_EQ("", r.out + r.err);
-}
-
-TEST(CommandLineTest, WindowedAndMuteTakeAnyOrderAndRepeats) {
+TEST(CommandLineTest, WindowedAndMuteTakeAnyOrderAndRepeatsAndNoneStartsFullScreenWithSound) {
   for (Reading r : {Read({"--windowed", "--mute"}), Read({"--mute", "--windowed", "--mute"})}) {
     EXPECT_EQ(-1, r.status);
     EXPECT_TRUE(r.options.windowed);
@@ -70,31 +58,22 @@ TEST(CommandLineTest, WindowedAndMuteTakeAnyOrderAndRepeats) {
   Reading one = Read({"--mute"});
   EXPECT_TRUE(one.options.mute);
   EXPECT_FALSE(one.options.windowed);
+  Reading none = Read({});
+  EXPECT_EQ(-1, none.status);
+  EXPECT_FALSE(none.options.windowed || none.options.mute);
+  EXPECT_EQ("", none.out + none.err);
 }
 
-TEST(CommandLineTest, HelpAndVersionPrintToStdoutAndEndTheRunWithStatus1IfItIsFull) {
+// The real program's answers, their streams and a full disk are answers_test.sh's.
+TEST(CommandLineTest, HelpListsEveryOptionAndEndsTheRunWhateverComesAfterIt) {
   Reading help = Read({"--windowed", "--help"});
   EXPECT_EQ(0, help.status);
-  EXPECT_EQ("Usage: orvane [--windowed] [--mute]", FirstLine(help.out));
   for (const char* option : {"--windowed", "--mute", "-h, --help", "--version"}) {
     EXPECT_NE(std::string::npos, help.out.find(std::string("\n  ") + option + " ")) << option;
   }
-  EXPECT_EQ("", help.err);
   Reading shortHelp = Read({"--mute", "-h", "--version"});
   EXPECT_EQ(0, shortHelp.status);
   EXPECT_EQ(help.out, shortHelp.out);
-
-  Reading version = Read({"--version"});
-  EXPECT_EQ(0, version.status);
-  EXPECT_EQ(std::string("Orvane ") + ORVANE_VERSION + "\nVexor Engine 3.04\n", version.out);
-  EXPECT_EQ("", version.err);
-
-  // Standard output on a full disk: the answer is lost, and the status says so.
-  for (const char* arg : {"--help", "-h", "--version"}) {
-    Reading full = Read({arg}, std::fopen("/dev/full", "w"));
-    EXPECT_EQ(1, full.status) << arg;
-    EXPECT_EQ("orvane: cannot write to standard output: No space left on device\n", full.err) << arg;
-  }
 }
 
 TEST(CommandLineTest, AnyOtherArgumentIsOneLineAndTheUsageOnStderrWithStatus2) {
@@ -103,10 +82,8 @@ TEST(CommandLineTest, AnyOtherArgumentIsOneLineAndTheUsageOnStderrWithStatus2) {
     const char* arg;
     const char* line;
   };
-  for (Case c :
-       {Case{"--fullscreen", "orvane: unknown option '--fullscreen'"}, Case{"-v", "orvane: unknown option '-v'"},
-        Case{"--mute=yes", "orvane: unknown option '--mute=yes'"}, Case{"-", "orvane: unknown option '-'"},
-        Case{"level2", "orvane: unexpected argument 'level2'"}, Case{"", "orvane: unexpected argument ''"}}) {
+  for (Case c : {Case{"-v", "orvane: unknown option '-v'"}, Case{"--mute=yes", "orvane: unknown option '--mute=yes'"},
+                 Case{"-", "orvane: unknown option '-'"}, Case{"", "orvane: unexpected argument ''"}}) {
     Reading r = Read({"--mute", c.arg, "--help"});
     EXPECT_EQ(2, r.status) << c.arg;
     EXPECT_EQ(std::string(c.line) + "\n" + usage, r.err) << c.arg;
@@ -116,25 +93,18 @@ TEST(CommandLineTest, AnyOtherArgumentIsOneLineAndTheUsageOnStderrWithStatus2) {
 
 using StartOptionsTest = ScreenTest;
 
-TEST_F(StartOptionsTest, AMutedWindowedStartShowsBothSwitchesOffAndBothTurnBackOn) {
+TEST_F(StartOptionsTest, AMutedWindowedStartOpensAWindowAndTheMenuPlaysNoMusic) {
   StartOptions options;
   options.windowed = true;
   options.mute = true;
   ApplyStartOptions(options);
   EXPECT_FALSE(gVXFullScreen);
-
+  EXPECT_FALSE(gFullScreenOption || gSoundOption);
   Enter(STATE_MAINMENU);
   EXPECT_FALSE(MusicPlaying()) << "the menu music played on a muted start";
-  Enter(STATE_OPTIONS);
-  Options* screen = Screen<Options>();
-  EXPECT_FALSE(screen->fullScreen);
-  EXPECT_FALSE(screen->soundOn);
-  Click(640, 360);
-  EXPECT_TRUE(gVXFullScreen);
-  Click(640, 455);
-  EXPECT_TRUE(MusicPlaying());
 
   ApplyStartOptions(StartOptions());
   EXPECT_TRUE(gVXFullScreen);
   EXPECT_TRUE(gFullScreenOption && gSoundOption);
+  SoundManager::GetInstance()->soundEnabled = true;
 }

@@ -7,7 +7,6 @@
 #include "VXMath.h"
 #include "data/MapChoice.h"
 #include "level/LevelCamera.h"
-#include "shell/FrameLoop.h"
 
 void LevelTest::SetUpTestSuite() {
   static bool started = false;
@@ -20,49 +19,20 @@ void LevelTest::SetUpTestSuite() {
 void LevelTest::EnterLevel(unsigned char map) {
   VXInputScriptClear();
   VXInputScriptCursor(480, 360);
-  GameStateManager& gsm = GameStateManager::GetInstance();
-  if (gsm.currentState == STATE_LEVEL) {
-    gsm.nextState = STATE_QUIT;
-    Frame();
-  }
   mapChoice = map;
   // As the map selection leaves it.
   LevelCamera::SetCamera(0.0f, 0.0f);
-  gsm.nextState = STATE_LEVEL;
-  Frame();
-  ASSERT_EQ(STATE_LEVEL, gsm.currentState);
+  Enter(STATE_LEVEL);
 }
 
 void LevelTest::TearDown() {
-  GameStateManager& gsm = GameStateManager::GetInstance();
-  gsm.nextState = STATE_QUIT;
+  States().nextState = STATE_QUIT;
   Frame();
   mapChoice = 0;
 }
 
 LevelOne* LevelTest::Level() {
-  return dynamic_cast<LevelOne*>(GameStateManager::GetInstance().currentLevel);
-}
-
-void LevelTest::Frame() {
-  FrameLoopRunFrame();
-}
-
-void LevelTest::Frames(int count) {
-  for (int i = 0; i < count; ++i) Frame();
-}
-
-void LevelTest::Press(unsigned char key) {
-  VXInputScriptKey(key, false);
-  Frame();
-  VXInputScriptKey(key, true);
-  Frame();
-  VXInputScriptKey(key, false);
-}
-
-void LevelTest::Click(int x, int y) {
-  VXInputScriptCursor(x, y);
-  Press(VX_KEY_LBUTTON);
+  return Screen<LevelOne>();
 }
 
 Tower* LevelTest::Build(int type, int column, int row) {

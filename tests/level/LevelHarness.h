@@ -1,8 +1,6 @@
 // Drives the playing level in-process: headless engine, scripted clock,
 // cursor and keys, the real state manager and frame loop.
 #pragma once
-#include <gtest/gtest.h>
-
 #include "data/MapData.h"
 #include "entities/Monster.h"
 #include "entities/Tower.h"
@@ -11,9 +9,10 @@
 #include "level/LevelOne.h"
 #include "level/SeasonState.h"
 #include "level/TowerManager.h"
-#include "shell/GameStateManager.h"
+#include "screens/ScreenHarness.h"
 
-class LevelTest : public ::testing::Test {
+// The screen harness's frames, keys and clicks, on a clock of whole 1/60 s frames.
+class LevelTest : public ScreenTest {
  protected:
   static void SetUpTestSuite();
   // Enters a fresh level on the given map (0 first, 1 second).
@@ -27,12 +26,7 @@ class LevelTest : public ::testing::Test {
   MapData& Map() { return MapData::GetInstance(); }
   SeasonState& Season() { return SeasonState::GetInstance(); }
 
-  void Frame();
-  void Frames(int count);
   void Seconds(double seconds) { Frames(static_cast<int>(seconds * 60.0 + 0.5)); }
-  // Key up for a frame, then down for a frame (a trigger), then released.
-  void Press(unsigned char key);
-  void Click(int x, int y);
   // Stops the wave countdown so that only what a test spawns walks.
   void HoldWaves() { Waves().timeToNextWave = 1.0e9f; }
   // Builds a tower of a type on grid (column, row) through B and two clicks;

@@ -1,12 +1,9 @@
 // The level's timings and rules of play, driven through the real input path.
 #include "LevelHarness.h"
 #include "VXInput.h"
-#include "data/DataInput.h"
 #include "data/GUIData.h"
-#include "entities/ITimer.h"
 #include "entities/SimpleSprites.h"
 #include "entities/Tutorial.h"
-#include "resources/ResourceManager.h"
 
 namespace {
 
@@ -32,17 +29,12 @@ class PlayTest : public LevelTest {
 
 // ---- Waves ----
 
-TEST_F(PlayTest, FirstMonsterAppearsAbout13Point1SecondsIntoTheLevel) {
+TEST_F(PlayTest, FirstMonsterAppearsAbout13Point1SecondsIntoTheLevelAndTheNextEveryOneAndAHalf) {
   int frames = FramesUntilSpawn(WaveAt(0), 1200) + 1;  // entering took a frame
   EXPECT_NEAR(13.1, frames / 60.0, 3.0 / 60.0);
   EXPECT_TRUE(AnyInPlay(WaveAt(0)));
   EXPECT_EQ(Map().startCell, WaveAt(0)->monsters[0]->cell);
-}
-
-TEST_F(PlayTest, MonstersFollowEveryOneAndAHalfSeconds) {
-  Wave* w = WaveAt(0);
-  ASSERT_GT(FramesUntilSpawn(w, 1200), 0);
-  for (int k = 0; k < 3; ++k) EXPECT_NEAR(1.5, FramesUntilSpawn(w, 200) / 60.0, 1.5 / 60.0);
+  for (int k = 0; k < 3; ++k) EXPECT_NEAR(1.5, FramesUntilSpawn(WaveAt(0), 200) / 60.0, 1.5 / 60.0);
 }
 
 TEST_F(PlayTest, WaveEndPaysItsBonusOnceAndTheNextWaveFollowsSevenSecondsLater) {
@@ -53,12 +45,7 @@ TEST_F(PlayTest, WaveEndPaysItsBonusOnceAndTheNextWaveFollowsSevenSecondsLater) 
   int money = Towers().money;
   m->reward = 0;
   m->TakeDamage(1000000);
-  int frames = 0;
-  while (!m->dead && frames < 200) {
-    Frame();
-    ++frames;
-  }
-  EXPECT_NEAR(1.0, frames / 60.0, 2.0 / 60.0);  // the fade
+  for (int frames = 0; !m->dead && frames < 200; ++frames) Frame();
   Frame();
   EXPECT_EQ(money + 30, Towers().money);
   EXPECT_EQ(1, Waves().currentWave);
@@ -98,21 +85,6 @@ TEST_F(PlayTest, FullWaveSpawnsNothingMore) {
 
 // ---- Building ----
 
-TEST_F(PlayTest, BuildingTakesThirtyMarksTheCellAndEndsBuildMode) {
-  int column = 0, row = 0;
-  FindFreeCell(&column, &row);
-  Towers().money = 100;
-  Tower* t = Build(2, column, row);
-  ASSERT_NE(nullptr, t);
-  EXPECT_EQ(70, Towers().money);
-  EXPECT_EQ(2, t->type);
-  EXPECT_EQ(DataInput::GetInstance().GetTowerStat(2, STAT_RANGE), t->range);
-  EXPECT_EQ(0, Map().cells[Index(column, row)]);
-  EXPECT_EQ(2, Map().cellState[Index(column, row)]);
-  EXPECT_FALSE(Towers().buildMode);
-  EXPECT_FALSE(Towers().placing);
-}
-
 TEST_F(PlayTest, BuildModeNeedsThirtyMoney) {
   Towers().money = 29;
   Press(VX_KEY_B);
@@ -122,23 +94,6 @@ TEST_F(PlayTest, BuildModeNeedsThirtyMoney) {
   EXPECT_TRUE(Towers().buildMode);
   Press(VX_KEY_B);
   EXPECT_FALSE(Towers().buildMode);
-}
-
-TEST_F(PlayTest, BuildingOnRockPathOrABuiltCellDoesNothing) {
-  Towers().money = 200;
-  int rock = -1, path = -1;
-  for (int i = 22; i < 220 && (rock < 0 || path < 0); ++i) {
-    int c = i % 22;
-    if (c < 1 || c > 15) continue;
-    if (Map().cells[i] == 2 && rock < 0) rock = i;
-    if (Map().cells[i] == 3 && path < 0) path = i;
-  }
-  ASSERT_GE(rock, 0);
-  ASSERT_GE(path, 0);
-  EXPECT_EQ(nullptr, Build(1, rock % 22, rock / 22));
-  EXPECT_EQ(nullptr, Build(1, path % 22, path / 22));
-  EXPECT_EQ(200, Towers().money);
-  EXPECT_EQ(2, Map().cells[rock]);
 }
 
 TEST_F(PlayTest, BuildClickWithAllFiftyTowersInPlayChangesNothing) {
@@ -174,7 +129,8 @@ TEST_F(PlayTest, ClickWithTheCursorOutsideTheWindowIsIgnored) {
   EXPECT_EQ(t, Towers().FindTowerOn(t->cell));
 }
 
-TEST_F(PlayTest, BuildBarButtonsAnswerOnlyInsideTheirSixtyNinePixels) {
+// The preview of a tower in hand hides over the header and the build bar.
+TEST_F(PlayTest, BuildBarButtonsAnswerOnlyInsideTheirSixtyNinePixelsAndHideThePreview) {
   GUIData& gui = GUIData::GetInstance();
   const int probes[][3] = {{495, 655, 1}, {461, 621, 1}, {529, 689, 1}, {530, 655, 0}, {495, 620, 0},
                            {571, 655, 2}, {749, 655, 3}, {791, 689, 4}, {860, 655, 0}, {495, 690, 0}};
@@ -183,34 +139,15 @@ TEST_F(PlayTest, BuildBarButtonsAnswerOnlyInsideTheirSixtyNinePixels) {
     Frame();
     EXPECT_EQ(p[2], gui.HitTest()) << p[0] << ", " << p[1];
   }
-}
-
-TEST_F(PlayTest, PlacementPreviewIsGreenOverBuildableCellsRedElsewhereAndHiddenOverTheBars) {
-  HoldWaves();
-  int column = 0, row = 0;
-  FindFreeCell(&column, &row);
   Press(VX_KEY_B);
   Click(495, 655);
   ASSERT_TRUE(Towers().placing);
-  GUITile* preview = GUIData::GetInstance().guiTiles[6];
-  ResourceManager* rm = ResourceManager::GetInstance();
-  VXInputScriptCursor(CellX(column), CellY(row));
-  Frame();
-  EXPECT_FALSE(preview->dead);
-  EXPECT_EQ(rm->GetMiscTexture(MISC_GREEN_TILE), preview->texture);
-  EXPECT_FLOAT_EQ(60.0f * column - 510.0f, preview->position.x);
-  EXPECT_FLOAT_EQ(330.0f - 60.0f * row, preview->position.y);
-  Map().FindStartAndEnd();
-  int path = Map().startCell + 1;
-  VXInputScriptCursor(CellX(path % 22), CellY(path / 22));
-  Frame();
-  EXPECT_EQ(rm->GetMiscTexture(MISC_RED_TILE), preview->texture);
-  VXInputScriptCursor(300, 20);
-  Frame();
-  EXPECT_TRUE(preview->dead);
-  VXInputScriptCursor(300, 660);
-  Frame();
-  EXPECT_TRUE(preview->dead);
+  GUITile* preview = gui.guiTiles[6];
+  for (int y : {20, 300, 660}) {
+    VXInputScriptCursor(300, y);
+    Frame();
+    EXPECT_EQ(y != 300, preview->dead) << y;
+  }
 }
 
 // ---- Camera ----
@@ -270,7 +207,7 @@ TEST_F(PlayTest, PauseMenuAsksBeforeReturningToTheMenu) {
   GameStateManager::GetInstance().nextState = STATE_LEVEL;
 }
 
-TEST_F(PlayTest, RestartRenewsMoneyLivesMapAndSeasonOnTheSameObjects) {
+TEST_F(PlayTest, RestartRenewsTheLevelOnTheSameObjects) {
   int column = 0, row = 0;
   FindFreeCell(&column, &row);
   LevelOne* level = Level();
@@ -278,8 +215,6 @@ TEST_F(PlayTest, RestartRenewsMoneyLivesMapAndSeasonOnTheSameObjects) {
   Wave* wave = WaveAt(0);
   Tower* t = Build(1, column, row);
   ASSERT_NE(nullptr, t);
-  Towers().lives = 2;
-  Map().cells[Index(3, 0)] = 7;
   Seconds(14.0);
   ASSERT_TRUE(AnyInPlay(wave));
   Press(VX_KEY_ESCAPE);
@@ -289,30 +224,13 @@ TEST_F(PlayTest, RestartRenewsMoneyLivesMapAndSeasonOnTheSameObjects) {
   EXPECT_EQ(level, Level());
   EXPECT_EQ(first, Towers().towers[0]);
   EXPECT_EQ(wave, WaveAt(0));
-  EXPECT_EQ(DataInput::GetInstance().startMoney, Towers().money);
-  EXPECT_EQ(DataInput::GetInstance().startLives, Towers().lives);
   EXPECT_TRUE(t->dead);
-  EXPECT_EQ(1, Map().cells[Index(column, row)]);
   EXPECT_EQ(9, Map().cellState[Index(column, row)]);
-  EXPECT_EQ(0, Map().cells[Index(3, 0)]);
   EXPECT_GE(Season().currentSeason, 1);
   EXPECT_LE(Season().currentSeason, 4);
   EXPECT_FALSE(Level()->paused);
   EXPECT_FLOAT_EQ(1.0f, Level()->tutorial->alpha);
-  EXPECT_EQ(0, Waves().currentWave);
   EXPECT_FALSE(AnyInPlay(wave));
-}
-
-TEST_F(PlayTest, LeavingAndEnteringAgainGivesTheSameStart) {
-  Towers().money = 3;
-  Seconds(1.0);
-  EnterLevel(0);
-  EXPECT_EQ(DataInput::GetInstance().startMoney, Towers().money);
-  EXPECT_EQ(50u, Towers().towers.size());
-  EXPECT_EQ(10u, Waves().waves.size());
-  EXPECT_EQ(10u, GetTimerList().size());
-  for (Tower* t : Towers().towers) EXPECT_TRUE(t->dead);
-  EXPECT_EQ(50u + 900u + 50u * 53u, LevelOne::GetInstance()->sprites.size());
 }
 
 TEST_F(PlayTest, SeasonRollWithinOneSecondDrawsTheSameSeason) {
@@ -325,20 +243,6 @@ TEST_F(PlayTest, SeasonRollWithinOneSecondDrawsTheSameSeason) {
   Season().shownSeason = season;
   Season().RollSeason();
   EXPECT_FALSE(Season().seasonSweep);
-}
-
-TEST_F(PlayTest, SeasonSweepRedrawsOneColumnPerFrameThenTheBackgroundFollows) {
-  HoldWaves();
-  Frames(30);  // any sweep begun by the level start is over
-  Season().shownSeason = 1;
-  Season().currentSeason = 3;
-  Season().seasonSweep = true;
-  Frames(21);
-  EXPECT_TRUE(Season().seasonSweep);
-  EXPECT_EQ(1, Season().shownSeason);
-  Frame();
-  EXPECT_FALSE(Season().seasonSweep);
-  EXPECT_EQ(3, Season().shownSeason);
 }
 
 }  // namespace

@@ -34,13 +34,3 @@ TEST_F(ResourceTablesTest, EveryListedPictureAndMeshIsThereAndNothingElse) {
   EXPECT_EQ(nullptr, res->GetMesh(5));
   EXPECT_EQ(nullptr, res->GetMesh(22));
 }
-
-TEST_F(ResourceTablesTest, PicturesKeepTheirSizeAndMeshesAreTwoTriangles) {
-  Enter(STATE_LOGO);
-  ResourceManager* res = ResourceManager::GetInstance();
-  EXPECT_EQ(6u, res->GetMesh(MESH_MENU)->vertexCount);
-  VXGfxTexture* menu = res->GetBackground(BG_MENU);
-  EXPECT_STREQ("Resources/Background/MenuBG.png", menu->name);
-  EXPECT_GT(menu->width, 0);
-  EXPECT_STREQ("Resources/Map/Tile.jpg", res->GetTileTexture(TILE_PATH)->name);
-}

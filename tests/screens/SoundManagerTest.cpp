@@ -12,19 +12,9 @@ class SoundManagerTest : public ScreenTest {
   SoundManager* sound = SoundManager::GetInstance();
 };
 
-TEST_F(SoundManagerTest, AFailedCallPrintsOneFmodErrorLineWithItsCode) {
-  ::testing::internal::CaptureStdout();
-  sound->ErrorCheck(AUDIO_ERR_FILE_NOT_FOUND);
-  sound->ErrorCheck(AUDIO_OK);
-  EXPECT_EQ("FMOD error! << (4)\n", ::testing::internal::GetCapturedStdout());
-}
-
-TEST_F(SoundManagerTest, EveryFileOpenedAndMusicIdsAreStreams) {
+TEST_F(SoundManagerTest, EveryIdInTheTableGivesItsSoundAndNoneOutsideWhateverPlays) {
   for (int id = 0; id < SOUND_COUNT; ++id) EXPECT_NE(nullptr, sound->GetSound(id)) << id;
   EXPECT_EQ(sound->sounds[SOUND_WIN_BG], sound->GetSound(SOUND_WIN_BG));
-}
-
-TEST_F(SoundManagerTest, IdOutsideTheTableGivesNoSoundWhateverPlays) {
   sound->Play(sound->GetSound(SOUND_MENU_BG));
   sound->Play(sound->GetSound(SOUND_BUTTON_CLICK));
   for (int id : {-1, int{SOUND_COUNT}, SOUND_COUNT + 1, 1000}) EXPECT_EQ(nullptr, sound->GetSound(id)) << id;
@@ -60,12 +50,14 @@ TEST_F(SoundManagerTest, SoundOffPlaysNothingAndLeavesBothChannelsButStopStillSt
   EXPECT_FALSE(MusicPlaying());
 }
 
-TEST_F(SoundManagerTest, PlayingNothingPrintsItsErrorAndKeepsTheChannel) {
+TEST_F(SoundManagerTest, AFailedCallPrintsOneFmodErrorLineWithItsCodeAndKeepsTheChannel) {
   sound->Play(sound->GetSound(SOUND_BUTTON_CLICK));
   AudioChannel* effect = sound->effectChannel;
   ::testing::internal::CaptureStdout();
+  sound->ErrorCheck(AUDIO_ERR_FILE_NOT_FOUND);
+  sound->ErrorCheck(AUDIO_OK);
   sound->Play(nullptr);
-  EXPECT_EQ("FMOD error! << (1)\n", ::testing::internal::GetCapturedStdout());
+  EXPECT_EQ("FMOD error! << (4)\nFMOD error! << (1)\n", ::testing::internal::GetCapturedStdout());
   EXPECT_EQ(effect, sound->effectChannel);
   EXPECT_NE(AUDIO_OK, sound->result);
 }

@@ -1,10 +1,13 @@
-// The game state manager's life-cycle order, restart, and request rules,
-// checked with screens that record every call.
+// The game state manager's life-cycle order, restart, and request rules, and
+// the frame loop around it, checked with screens that record every call.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "VXFrameRateController.h"
+#include "VXSystem.h"
+#include "shell/FrameLoop.h"
 #include "shell/GameStateManager.h"
 
 namespace {
@@ -12,6 +15,8 @@ namespace {
 std::vector<std::string> gCalls;
 int gAskInUpdate = -1;      // a screen writes this into nextState during its Update
 int gAskInInitialize = -1;  // ... or during its Initialize
+std::vector<double> gSeenFrameTimes;
+double gWorkSeconds = 0.0;  // how long each Update "takes" on the scripted clock
 
 class RecordingScreen : public BaseLevel {
  public:
@@ -25,6 +30,8 @@ class RecordingScreen : public BaseLevel {
   }
   void Update() override {
     Log("Update");
+    gSeenFrameTimes.push_back(gVXFrameTime);
+    VXClockAdvance(gWorkSeconds);
     if (gAskInUpdate >= 0) GameStateManager::GetInstance().nextState = gAskInUpdate;
     gAskInUpdate = -1;
   }
@@ -65,6 +72,7 @@ class StateManager : public testing::Test {
     gsm.currentState = -1;
     gAskInUpdate = gAskInInitialize = -1;
     gCalls.clear();
+    gSeenFrameTimes.clear();
   }
 
   void Enter(int id) {
@@ -76,15 +84,10 @@ class StateManager : public testing::Test {
   GameStateManager& gsm = GameStateManager::GetInstance();
 };
 
-TEST_F(StateManager, FirstFrameEntersTheLogoAndRunsItInTheSameFrame) {
-  EXPECT_EQ(&gsm, &GameStateManager::GetInstance());
+TEST_F(StateManager, FirstFrameEntersTheLogoAndLeavingFreesUnloadsAndDeletesBeforeEnteringTheNext) {
   gsm.Update();
   EXPECT_EQ((Calls{"factory 0", "create 0", "Load 0", "Initialize 0", "Update 0", "Draw 0"}), gCalls);
   EXPECT_EQ(STATE_LOGO, gsm.currentState);
-  ASSERT_NE(nullptr, gsm.currentLevel);
-}
-
-TEST_F(StateManager, LeavingFreesUnloadsAndDeletesBeforeEnteringTheNext) {
   Enter(STATE_MAINMENU);
   gsm.nextState = STATE_MAPSELECT;
   gsm.Update();
@@ -106,40 +109,15 @@ TEST_F(StateManager, RestartKeepsTheSameObjectWithoutLoadOrUnload) {
   EXPECT_EQ(STATE_LEVEL, gsm.nextState);
 }
 
-TEST_F(StateManager, WinOrLoseBackToTheLevelBuildsANewLevel) {
-  Enter(STATE_LEVEL);
-  Enter(STATE_WIN);
-  gsm.nextState = STATE_LEVEL;
-  gsm.Update();
-  EXPECT_EQ((Calls{"Free 5", "Unload 5", "delete 5", "factory 4", "create 4", "Load 4", "Initialize 4", "Update 4",
-                   "Draw 4"}),
-            gCalls);
-}
-
-TEST_F(StateManager, OnlyTheLastRequestOfAFrameCounts) {
-  Enter(STATE_MAINMENU);
-  gsm.nextState = STATE_MAPSELECT;
-  gsm.nextState = STATE_HELP;
-  gsm.nextState = STATE_CREDITS;
-  gsm.Update();
-  EXPECT_EQ("factory 9", gCalls[3]);
-  EXPECT_EQ(STATE_CREDITS, gsm.currentState);
-}
-
-TEST_F(StateManager, AskingForTheRunningStateChangesNothing) {
-  Enter(STATE_OPTIONS);
-  BaseLevel* options = gsm.currentLevel;
-  gsm.nextState = STATE_OPTIONS;
-  gsm.Update();
-  EXPECT_EQ((Calls{"Update 10", "Draw 10"}), gCalls);
-  EXPECT_EQ(options, gsm.currentLevel);
-}
-
-TEST_F(StateManager, AScreenThatAsksInUpdateStillDrawsAndLeavesNextFrame) {
+TEST_F(StateManager, AskingForTheRunningStateChangesNothingAndAskingInUpdateLeavesNextFrame) {
   Enter(STATE_HELP);
+  BaseLevel* help = gsm.currentLevel;
+  gAskInUpdate = STATE_HELP;
+  gsm.Update();
+  EXPECT_EQ(help, gsm.currentLevel);
   gAskInUpdate = STATE_HELP2;
   gsm.Update();
-  EXPECT_EQ((Calls{"Update 7", "Draw 7"}), gCalls);
+  EXPECT_EQ((Calls{"Update 7", "Draw 7", "Update 7", "Draw 7"}), gCalls);
   EXPECT_EQ(STATE_HELP, gsm.currentState);
   gCalls.clear();
   gsm.Update();
@@ -147,33 +125,23 @@ TEST_F(StateManager, AScreenThatAsksInUpdateStillDrawsAndLeavesNextFrame) {
   EXPECT_EQ(STATE_HELP2, gsm.currentState);
 }
 
-TEST_F(StateManager, QuitDeletesTheRunningStateAndRunsNothing) {
-  Enter(STATE_MAINMENU);
-  gsm.nextState = STATE_QUIT;
-  gsm.Update();
-  EXPECT_EQ((Calls{"Free 2", "Unload 2", "delete 2"}), gCalls);
-  EXPECT_EQ(nullptr, gsm.currentLevel);
-  EXPECT_EQ(STATE_QUIT, gsm.currentState);
-  gCalls.clear();
-  gsm.Update();
-  EXPECT_TRUE(gCalls.empty());
-}
-
-TEST_F(StateManager, RestartWithNothingRunningCreatesNothing) {
+// Quit, a restart with nothing running and ids outside the table make no screen.
+TEST_F(StateManager, StatesThatAreNoScreenDeleteTheRunningOneAndRunNothing) {
   gsm.nextState = STATE_RESTART;
   gsm.Update();
   EXPECT_TRUE(gCalls.empty());
-  EXPECT_EQ(nullptr, gsm.currentLevel);
   EXPECT_EQ(STATE_RESTART, gsm.currentState);
-}
-
-TEST_F(StateManager, IdsOutsideTheTableCreateNothing) {
-  Enter(STATE_MAINMENU);
-  gsm.nextState = 42;
-  gsm.Update();
-  EXPECT_EQ((Calls{"Free 2", "Unload 2", "delete 2"}), gCalls);
-  EXPECT_EQ(nullptr, gsm.currentLevel);
-  EXPECT_EQ(42, gsm.currentState);
+  for (int id : {int{STATE_QUIT}, 42}) {
+    Enter(STATE_MAINMENU);
+    gsm.nextState = id;
+    gsm.Update();
+    EXPECT_EQ((Calls{"Free 2", "Unload 2", "delete 2"}), gCalls) << id;
+    EXPECT_EQ(nullptr, gsm.currentLevel);
+    EXPECT_EQ(id, gsm.currentState);
+    gCalls.clear();
+    gsm.Update();
+    EXPECT_TRUE(gCalls.empty());
+  }
 }
 
 // On entry the screen runs its first frame; a restart is carried out within
@@ -196,4 +164,27 @@ TEST_F(StateManager, ARequestMadeWhileEnteringIsMetNextFrameAndWhileStartingAgai
                    "Initialize 3", "Update 3", "Draw 3"}),
             gCalls);
   EXPECT_EQ(STATE_MAPSELECT, gsm.currentState);
+}
+
+// Frames 1-3 run the screen (the third asks to quit and still draws), frame 4
+// deletes it and runs nothing, and the test before frame 5 ends the loop.
+TEST_F(StateManager, TheLoopEndsOneFrameAfterTheQuitAndAScreenReadsThePreviousFramesTime) {
+  VXClockUseScripted(1000000, 0);
+  VXSysInitHeadless(960, 720, 60);
+  VXSysReset();
+  gWorkSeconds = 0.25;
+  int frames = 0;
+  for (; !FrameLoopShouldQuit() && frames < 100; ++frames) {
+    if (frames == 2) gAskInUpdate = STATE_QUIT;
+    FrameLoopRunFrame();
+  }
+  gWorkSeconds = 0.0;
+  VXClockUseSystem();
+  EXPECT_EQ(4, frames);
+  EXPECT_EQ(nullptr, gsm.currentLevel);
+  EXPECT_EQ("delete 0", gCalls.back());
+  ASSERT_EQ(3u, gSeenFrameTimes.size());
+  EXPECT_DOUBLE_EQ(1.0 / 60.0, gSeenFrameTimes[0]);  // set by the reset
+  EXPECT_DOUBLE_EQ(0.25, gSeenFrameTimes[1]);
+  EXPECT_DOUBLE_EQ(0.25, gSeenFrameTimes[2]);
 }

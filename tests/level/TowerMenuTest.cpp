@@ -101,40 +101,21 @@ TEST_F(TowerMenuTest, RequestForATowerOutOfPlayLeavesBuildModeFree) {
 // A tower just built is selected, but its markers are not on screen: its
 // options wait until a click on the tower opens its menu.
 TEST_F(TowerMenuTest, FreshTowerOptionsActOnlyOnceItsMenuIsOpened) {
-  int column = 0, row = 0;
-  Tower* t = BuildOnFreeCell(1, &column, &row);
-  ASSERT_NE(nullptr, t);
-  EXPECT_EQ(70, Towers().money);
-  ClickCell(column + 1, row);  // where its upgrade marker would be
-  Frames(2);
-  EXPECT_EQ(1, t->level);
-  EXPECT_EQ(70, Towers().money);
-  Press(VX_KEY_B);  // a second tower, and the first sell cell
-  Click(495, 655);
-  int other = 0, otherRow = 0;
-  for (int c = 2; c <= 15 && !other; ++c) {
-    for (int r = 1; r <= 9 && !other; ++r) {
-      if (Map().cells[Index(c, r)] == 1 && Map().cells[Index(c - 1, r)] == 1 && (r != row || c > column + 2)) {
-        other = c;
-        otherRow = r;
-      }
-    }
+  for (int side : {1, -1}) {  // its upgrade cell, its sell cell
+    EnterLevel(0);
+    HoldWaves();
+    int column = 0, row = 0;
+    Tower* t = BuildOnFreeCell(1, &column, &row);
+    ASSERT_NE(nullptr, t);
+    ClickCell(column + side, row);
+    Frames(2);
+    EXPECT_TRUE(!t->dead && t->level == 1 && Towers().money == 70) << "side " << side;
+    ClickCell(column, row);  // opens its menu
+    Frames(2);
+    ClickCell(column + side, row);
+    Frames(2);
+    EXPECT_TRUE(side > 0 ? t->level == 2 && Towers().money == 20 : t->dead && Towers().money == 85) << "side " << side;
   }
-  ASSERT_GT(other, 0);
-  ClickCell(other, otherRow);
-  Tower* second = Towers().FindTowerOn(Index(other, otherRow));
-  ASSERT_NE(nullptr, second);
-  ClickCell(other - 1, otherRow);
-  EXPECT_FALSE(second->dead);
-  // Opened by a click on the tower, the options act.
-  Towers().money = 100;
-  ClickCell(column, row);
-  Frames(2);
-  EXPECT_TRUE(t->MenuShown());
-  ClickCell(column + 1, row);
-  Frames(2);
-  EXPECT_EQ(2, t->level);
-  EXPECT_EQ(50, Towers().money);
 }
 
 // The entry and exit columns never come into view: a tower on the first or

@@ -57,6 +57,15 @@ void LevelShot::Take() {
   }
 }
 
+TowerChange ChangeOf(const LevelShot& before, const LevelShot& after, int i) {
+  const LevelShot::TowerState& b = before.towers[i];
+  const LevelShot::TowerState& a = after.towers[i];
+  bool moved = a.cell != b.cell;
+  bool left = b.inPlay && (!a.inPlay || moved);
+  return {a.inPlay && (!b.inPlay || moved), left && MapData::GetInstance().CodeAt(b.cell) == CODE_BUILDABLE,
+          b.inPlay && a.inPlay && !moved && a.level != b.level};
+}
+
 StartValues ReadStartValues() {
   StartValues start = {-1, -1};
   std::ifstream in("Resources/DataInput.txt");
@@ -66,24 +75,19 @@ StartValues ReadStartValues() {
 }
 
 std::string UnexplainedChange(const LevelShot& before, const LevelShot& after) {
-  // What the towers account for: builds, sales and upgrades. A tower a
-  // drilling monster destroys leaves play paying nothing; a sold one leaves
-  // its cell buildable.
-  const MapData& map = MapData::GetInstance();
+  // What the towers account for: builds, sales and upgrades.
   int purchases = 0, explained = 0;
   for (int i = 0; i < TOWER_POOL_SIZE; ++i) {
     const LevelShot::TowerState& b = before.towers[i];
     const LevelShot::TowerState& a = after.towers[i];
-    bool left = b.inPlay && (!a.inPlay || a.cell != b.cell);
-    bool came = a.inPlay && (!b.inPlay || a.cell != b.cell);
-    if (left && map.CodeAt(b.cell) == CODE_BUILDABLE)
-      explained += kSalePrice[b.level >= 1 && b.level <= 3 ? b.level : 1];
-    if (came) {
+    TowerChange change = ChangeOf(before, after, i);
+    if (change.sold) explained += kSalePrice[b.level >= 1 && b.level <= 3 ? b.level : 1];
+    if (change.built) {
       explained -= kTowerPrice;
       purchases += kTowerPrice;
       if (a.level != 1) return Say("tower %d came into play at level %d", i, a.level);
     }
-    if (b.inPlay && a.inPlay && a.cell == b.cell && a.level != b.level) {
+    if (change.upgraded) {
       if (a.level != b.level + 1 || a.level > 3) return Say("tower %d went from level %d to %d", i, b.level, a.level);
       explained -= kUpgradePrice[a.level];
       purchases += kUpgradePrice[a.level];
@@ -99,7 +103,7 @@ std::string UnexplainedChange(const LevelShot& before, const LevelShot& after) {
   // (five in the last wave, one for a drilling monster), or off the grid's edge.
   int rewardsLeast = 0, rewardsMost = 0, leaving = 0, livesLost = 0;
   const int weakest = WeakestHit();
-  const int exit = map.endCell;
+  const int exit = MapData::GetInstance().endCell;
   for (int w = 0; w < WAVE_COUNT; ++w) {
     for (int m = 0; m < MONSTERS_PER_WAVE; ++m) {
       const LevelShot::MonsterState& b = before.monsters[w][m];

@@ -29,6 +29,14 @@ struct LevelShot {
   void Take();
 };
 
+// What became of pool tower i from one frame to the next. A tower a drilling
+// monster destroys leaves play and its cell turns to path; a sold one leaves
+// its cell buildable.
+struct TowerChange {
+  bool built, sold, upgraded;
+};
+TowerChange ChangeOf(const LevelShot& before, const LevelShot& after, int i);
+
 // The first page of the data file: where a fresh level's money and lives come from.
 struct StartValues {
   int money, lives;

@@ -174,14 +174,11 @@ void RandomPlayer::CountReach() {
   int inPlay = 0;
   for (int i = 0; i < TOWER_POOL_SIZE; ++i) {
     const LevelShot::TowerState& a = now.towers[i];
-    const LevelShot::TowerState& b = before.towers[i];
     inPlay += a.inPlay;
-    bool moved = a.cell != b.cell;
-    if (a.inPlay && (!b.inPlay || moved)) ++r.builds;
-    if (b.inPlay && (!a.inPlay || moved) && MapData::GetInstance().CodeAt(b.cell) == CODE_BUILDABLE) ++r.sales;
-    if (!a.inPlay || !b.inPlay || moved) continue;
-    if (a.level == 2 && b.level == 1) ++r.upgradesTo2;
-    if (a.level == 3 && b.level == 2) ++r.upgradesTo3;
+    TowerChange change = ChangeOf(before, now, i);
+    r.builds += change.built;
+    r.sales += change.sold;
+    if (change.upgraded) ++(a.level == 2 ? r.upgradesTo2 : r.upgradesTo3);
   }
   r.mostTowers = std::max(r.mostTowers, inPlay);
   r.furthestWave = std::max(r.furthestWave, now.wave + 1);
@@ -412,13 +409,13 @@ void RandomPlayer::CheckClick(int x, int y) {
     const LevelShot::TowerState& b = before.towers[i];
     const LevelShot::TowerState& a = after.towers[i];
     const Shown::Markers& m = s.markers[i];
-    bool moved = a.cell != b.cell;
-    if (a.inPlay && (!b.inPlay || moved)) {
+    TowerChange change = ChangeOf(before, after, i);
+    if (change.built) {
       ++bought;
       built = true;
       if (!s.green || a.cell != CellAt(s.previewAt)) Break("a tower was built where no green preview showed");
     }
-    bool sold = b.inPlay && (!a.inPlay || moved) && MapData::GetInstance().CodeAt(b.cell) == CODE_BUILDABLE;
+    bool sold = change.sold;
     // A marker grows from nothing when the menu opens: its cell is the target.
     bool onSell = m.sellScale > 0.0f && Covers(m.sell, s.cursor);
     if (sold && (!onSell || s.buildMode)) Break("a tower was sold by a click off its sell marker");
@@ -426,7 +423,7 @@ void RandomPlayer::CheckClick(int x, int y) {
       Break("a click on a sell marker sold nothing");
     }
     bought += sold;
-    bool upgraded = b.inPlay && a.inPlay && !moved && a.level > b.level;
+    bool upgraded = change.upgraded;
     int price = b.level == 1 ? UPGRADE_PRICE_2 : UPGRADE_PRICE_3;
     bool onUpgrade = m.upgradeScale > 0.0f && Covers(m.upgrade, s.cursor);
     if (upgraded && (!onUpgrade || s.money < price)) Break("a tower was upgraded by a click off its upgrade marker");

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "VXGfxFrame.h"
 #include "VXGfxInternal.h"
 #include "VXGfxQueue.h"
 #include "VXGfxReference.h"
@@ -220,12 +221,70 @@ void SendBatch(const VXGfxHeld& first, const float* vertices, int count, int eac
   Report(reporter);
 }
 
+// ---- What the device sends: at once, or once a frame's record gives up waiting ----
+void Draw(const VXGfxVertexList* mesh, int mode) {
+  if (gVXCurrentProgram == VX_RENDER_TEXTURE && mode == VX_DRAW_TRIANGLES) {
+    if (!VXGfxQueueHold(mesh, mode)) {
+      VXGfxDeviceSync();
+      VXGfxQueueHold(mesh, mode);
+    }
+    return;
+  }
+  VXGfxDeviceSync();
+  Establish();
+  Submit(mesh, mode, gVXCurrentProgram == VX_RENDER_COLOR);
+}
+
+void Line(const float* positions, const float* colors) {
+  VXGfxDeviceSync();
+  Establish();
+  glBindBuffer(GL_ARRAY_BUFFER, 0);  // client memory
+  glEnableVertexAttribArray(VX_ATTRIB_POSITION);
+  glVertexAttribPointer(VX_ATTRIB_POSITION, 3, GL_FLOAT, GL_FALSE, 0, positions);
+  glEnableVertexAttribArray(VX_ATTRIB_OTHER);
+  glVertexAttribPointer(VX_ATTRIB_OTHER, 4, GL_FLOAT, GL_FALSE, 0, colors);
+  glDrawArrays(GL_LINES, 0, 2);
+  glDisableVertexAttribArray(VX_ATTRIB_OTHER);
+  glDisableVertexAttribArray(VX_ATTRIB_POSITION);
+}
+
+void Text(unsigned atlas, const float* vertices, int count, const float* rgba) {
+  VXGfxDeviceSync();
+  const int* viewport = VXGfxState().viewport;
+  BindProgram(VX_PROGRAM_TEXT);
+  glUniform2f(VXGfxProgramLocation(VX_PROGRAM_TEXT, VX_TEXT_SCREEN), static_cast<float>(viewport[2]),
+              static_cast<float>(viewport[3]));
+  glUniform4f(VXGfxProgramLocation(VX_PROGRAM_TEXT, VX_TEXT_COLOR), rgba[0], rgba[1], rgba[2], rgba[3]);
+  glUniform1i(VXGfxProgramLocation(VX_PROGRAM_TEXT, VX_TEXT_ATLAS), 0);
+  BindTexture(atlas);
+  Blend(VX_BLEND_ALPHA);
+  Scissor(nullptr);
+  Viewport(viewport);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  glEnableVertexAttribArray(VX_ATTRIB_POSITION);
+  glVertexAttribPointer(VX_ATTRIB_POSITION, 4, GL_FLOAT, GL_FALSE, 0, vertices);
+  glDrawArrays(GL_TRIANGLES, 0, count);
+  glDisableVertexAttribArray(VX_ATTRIB_POSITION);
+  VXGfxDeviceFollow();  // the game's program, texture and blending again
+}
+
+void Clear() {
+  VXGfxDeviceSync();
+  Scissor(nullptr);
+  const float* c = VXGfxState().clear;
+  glClearColor(c[0], c[1], c[2], c[3]);
+  // The window has no depth or stencil buffer to clear.
+  glClear(GL_COLOR_BUFFER_BIT);
+}
+
 const VXGfxSender kSender = {SendOne, SendBatch};
+const VXGfxReplay kReplay = {Clear, Draw, Line, Text};
 
 }  // namespace
 
 void VXGfxDeviceStart(void) {
   Forget();
+  VXGfxFrameStart(kReplay);
   sBatchBuffer = 0;
   glActiveTexture(GL_TEXTURE0);  // the only unit ever used
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &sTextureLimit);
@@ -233,6 +292,7 @@ void VXGfxDeviceStart(void) {
 
 void VXGfxDeviceLose(void) {
   VXGfxQueueDrop();
+  VXGfxFrameDrop();
   Forget();
   sBatchBuffer = 0;
 }
@@ -255,66 +315,37 @@ void VXGfxDeviceSync(void) {
 void VXGfxDeviceDraw(const VXGfxVertexList* mesh, int mode) {
   if (!gVXGfxLive) return;
   if (VXGfxReferencePath()) {
+    // Nothing of the fast path's, a frame's record included.
+    VXGfxFrameBreak();
     VXGfxDeviceSync();
     VXGfxReferenceDraw(mesh, mode);
     Forget();
     return;
   }
-  if (gVXCurrentProgram == VX_RENDER_TEXTURE && mode == VX_DRAW_TRIANGLES) {
-    if (!VXGfxQueueHold(mesh, mode)) {
-      VXGfxDeviceSync();
-      VXGfxQueueHold(mesh, mode);
-    }
-    return;
-  }
-  VXGfxDeviceSync();
-  Establish();
-  Submit(mesh, mode, gVXCurrentProgram == VX_RENDER_COLOR);
+  if (!VXGfxFrameDraw(mesh, mode)) Draw(mesh, mode);
 }
 
 void VXGfxDeviceLine(const float* positions, const float* colors) {
-  if (!gVXGfxLive) return;
-  VXGfxDeviceSync();
-  Establish();
-  glBindBuffer(GL_ARRAY_BUFFER, 0);  // client memory
-  glEnableVertexAttribArray(VX_ATTRIB_POSITION);
-  glVertexAttribPointer(VX_ATTRIB_POSITION, 3, GL_FLOAT, GL_FALSE, 0, positions);
-  glEnableVertexAttribArray(VX_ATTRIB_OTHER);
-  glVertexAttribPointer(VX_ATTRIB_OTHER, 4, GL_FLOAT, GL_FALSE, 0, colors);
-  glDrawArrays(GL_LINES, 0, 2);
-  glDisableVertexAttribArray(VX_ATTRIB_OTHER);
-  glDisableVertexAttribArray(VX_ATTRIB_POSITION);
+  if (gVXGfxLive && !VXGfxFrameLine(positions, colors)) Line(positions, colors);
 }
 
 void VXGfxDeviceText(unsigned atlas, const float* vertices, int count, const float* rgba) {
-  if (!gVXGfxLive) return;
-  VXGfxDeviceSync();
-  const int* viewport = VXGfxState().viewport;
-  BindProgram(VX_PROGRAM_TEXT);
-  glUniform2f(VXGfxProgramLocation(VX_PROGRAM_TEXT, VX_TEXT_SCREEN), static_cast<float>(viewport[2]),
-              static_cast<float>(viewport[3]));
-  glUniform4f(VXGfxProgramLocation(VX_PROGRAM_TEXT, VX_TEXT_COLOR), rgba[0], rgba[1], rgba[2], rgba[3]);
-  glUniform1i(VXGfxProgramLocation(VX_PROGRAM_TEXT, VX_TEXT_ATLAS), 0);
-  BindTexture(atlas);
-  Blend(VX_BLEND_ALPHA);
-  Scissor(nullptr);
-  Viewport(viewport);
-  glBindBuffer(GL_ARRAY_BUFFER, 0);
-  glEnableVertexAttribArray(VX_ATTRIB_POSITION);
-  glVertexAttribPointer(VX_ATTRIB_POSITION, 4, GL_FLOAT, GL_FALSE, 0, vertices);
-  glDrawArrays(GL_TRIANGLES, 0, count);
-  glDisableVertexAttribArray(VX_ATTRIB_POSITION);
-  VXGfxDeviceFollow();  // the game's program, texture and blending again
+  if (gVXGfxLive && !VXGfxFrameText(atlas, vertices, count, rgba)) Text(atlas, vertices, count, rgba);
 }
 
 void VXGfxDeviceClear(void) {
-  if (!gVXGfxLive) return;
+  if (gVXGfxLive && !VXGfxFrameClear()) Clear();
+}
+
+bool VXGfxDeviceFrameEnd(void) {
+  if (!gVXGfxLive) return false;
+  const bool repeats = VXGfxFrameRepeats();
   VXGfxDeviceSync();
-  Scissor(nullptr);
-  const float* c = VXGfxState().clear;
-  glClearColor(c[0], c[1], c[2], c[3]);
-  // The window has no depth or stencil buffer to clear.
-  glClear(GL_COLOR_BUFFER_BIT);
+  return repeats;
+}
+
+void VXGfxDeviceRedraw(void) {
+  VXGfxFrameRedraw();
 }
 
 void VXGfxDevicePresent(void) {
@@ -326,6 +357,7 @@ void VXGfxDevicePresent(void) {
 
 int VXGfxDeviceRead(unsigned char* pOut, int width, int height) {
   if (!gVXGfxLive) return 0;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadBuffer(GL_BACK);
@@ -336,6 +368,7 @@ int VXGfxDeviceRead(unsigned char* pOut, int width, int height) {
 unsigned VXGfxDeviceTextureMake(int width, int height, unsigned format, int alignment, int rowLength,
                                 const void* pixels, bool clampEdges) {
   if (!gVXGfxLive) return 0;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   GLuint name = 0;
   glGenTextures(1, &name);
@@ -357,6 +390,7 @@ unsigned VXGfxDeviceTextureMake(int width, int height, unsigned format, int alig
 
 void VXGfxDeviceTextureFree(unsigned name) {
   if (!gVXGfxLive || name == 0) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   if (sTexture == name) sTextureKnown = false;
   glDeleteTextures(1, &name);
@@ -364,6 +398,7 @@ void VXGfxDeviceTextureFree(unsigned name) {
 
 void VXGfxDeviceTextureFilter(unsigned name, bool linear) {
   if (!gVXGfxLive) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   BindTexture(name);
   const GLint filter = linear ? GL_LINEAR : GL_NEAREST;
@@ -374,6 +409,7 @@ void VXGfxDeviceTextureFilter(unsigned name, bool linear) {
 
 void VXGfxDeviceBuffersMake(unsigned* names, const float* const* arrays, const size_t* bytes) {
   if (!gVXGfxLive) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   glGenBuffers(3, names);
   for (int b = 0; b < 3; ++b) {
@@ -386,6 +422,7 @@ void VXGfxDeviceBuffersMake(unsigned* names, const float* const* arrays, const s
 
 void VXGfxDeviceBuffersFree(unsigned* names) {
   if (!gVXGfxLive) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   glDeleteBuffers(3, names);
 }

@@ -198,6 +198,10 @@ int VXGfxInit(int width, int height) {
   return 1;
 }
 
+void VXGfxWindowChanged(void) {
+  VXGfxDeviceRedraw();
+}
+
 void VXGfxLoseContext(void) {
   // Deleting the context frees every GL object in it; the names are now stale.
   VXGfxTextShutdown();
@@ -228,11 +232,12 @@ void VXGfxEnd(void) {
     gVXCurrentProgram = 0;
     return;
   }
-  VXGfxDeviceSync();
+  const bool repeats = VXGfxDeviceFrameEnd();
   VX_CHECK_GL("VXGfxEnd");
   VXGfxStateSetMode(VX_RENDER_NONE);
   VX_CHECK_GL("VXGfxEnd");
-  VXGfxDevicePresent();
+  // The window still shows a frame of the same pixels.
+  if (!repeats) VXGfxDevicePresent();
   static bool kept = false;
   if (!kept) KeepDriverMemory();
   kept = true;

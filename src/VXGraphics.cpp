@@ -123,14 +123,15 @@ static void PinDriver() {}
 #endif
 
 // A software GL driver takes and releases blocks of megabytes every frame
-// (scene bins, constant uploads). Left to itself the allocator hands each
-// one back to the kernel and faults it in again the next frame; keep them.
-// Not before the first frame is over: the game loads its pictures in it, and
-// their decoding wants big blocks that come and go; what they left free goes
+// (scene bins, vertex and constant uploads). Left to itself the allocator
+// maps each one afresh, or hands it back to the kernel, and faults it in
+// again the next frame; keep them in the heap. Not before the first frame is
+// over: the game loads its pictures in it, and what loading left free goes
 // back to the kernel first.
 static void KeepDriverMemory() {
 #if defined(__GLIBC__)
   malloc_trim(0);
+  mallopt(M_MMAP_THRESHOLD, 8 * 1024 * 1024);
   mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
 }

@@ -31,14 +31,18 @@ TEST(PictureFiles, AllPicturesExistWithTheAspectRatioOfTheirMesh) {
   }
 }
 
-TEST(PictureFiles, PngPicturesCarryAlphaAndOnlyThePathTileIsJpeg) {
+// Alpha where something shows through, none where nothing does: an opaque
+// picture decodes a quarter faster without it.
+TEST(PictureFiles, PngPicturesCarryAlphaExactlyWhenNotOpaqueAndOnlyThePathTileIsJpeg) {
   for (const PictureEntry& p : AllPictures()) {
     ImageHeader h = ReadImageHeader(InResources(p.path));
     bool jpeg = p.path == "Map/Tile.jpg";
     EXPECT_EQ(!jpeg, h.png) << p.path;
-    if (h.png) {
-      EXPECT_TRUE(h.alpha) << p.path;
-    }
+    if (!h.png) continue;
+    const Pixels px = DecodeImage(InResources(p.path));
+    bool opaque = true;
+    for (uint32_t argb : px.argb) opaque = opaque && argb >> 24 == 0xFF;
+    EXPECT_EQ(!opaque, h.alpha) << p.path;
   }
 }
 

@@ -302,7 +302,7 @@ int VXGfxDeviceTextureLimit(void) {
 }
 
 void VXGfxDeviceFollow(void) {
-  if (!gVXGfxLive || VXGfxQueueBusy() || VXGfxReferencePath()) return;
+  if (!gVXGfxLive || VXGfxQueueBusy() || VXGfxReferencePath() || VXGfxFrameHolding()) return;
   Establish();
 }
 

@@ -17,8 +17,9 @@ void VXGfxDeviceLose(void);         // the context went away with every object i
 int VXGfxDeviceTextureLimit(void);  // the widest and tallest texture GL takes
 
 // ---- The render state ----
-// GL takes up the render state, unless draws wait (each carries its own).
-// The state's setters call it after every change.
+// GL takes up the render state, unless draws wait (each carries its own,
+// and the frame's record what it needs to send them). The state's setters
+// call it after every change.
 void VXGfxDeviceFollow(void);
 // Sends the draws held back.
 void VXGfxDeviceSync(void);

@@ -240,6 +240,10 @@ void VXGfxFrameRedraw(void) {
   sRedraw = sRedraw > 0 ? sRedraw : 1;
 }
 
+bool VXGfxFrameHolding(void) {
+  return sHolding;
+}
+
 bool VXGfxFrameRepeats(void) {
   const bool repeats = sHolding && sRedraw == 0 && sThis->count == sLast->count;
   if (!repeats) {

@@ -36,6 +36,9 @@ void VXGfxFrameBreak(void);
 // The window may have lost what it showed (shown, exposed, resized): the
 // next frame is drawn and presented.
 void VXGfxFrameRedraw(void);
+// Whether nothing of this frame has been sent yet, as it repeats the last
+// presented one so far: GL need not follow the render state meanwhile.
+bool VXGfxFrameHolding(void);
 // The frame's end: true when it repeated the last presented frame whole,
 // and there is nothing to send or present; otherwise what waited is sent.
 bool VXGfxFrameRepeats(void);

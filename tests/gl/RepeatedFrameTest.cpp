@@ -3,6 +3,8 @@
 // each frame's picture whatever changed in it, however little, and a frame
 // that changed nothing must cost no draw call.
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "GlFixture.h"
@@ -29,37 +31,33 @@ struct Scene {
   bool last = true;  // the frame ends with one more picture
 };
 
+// The first frame, then each change on its own.
 std::vector<Scene> Scenes() {
-  std::vector<Scene> s(15);
-  s[0].what = "the first frame";
-  s[1].what = "another picture";
-  s[1].picture = 1;
-  s[2].what = "a texture offset";
-  s[2].offset = 0.5f;
-  s[3].what = "a tint";
-  s[3].tintGreen = 0.5f;
-  s[4].what = "a transparency";
-  s[4].transparency = 0.5f;
-  s[5].what = "a blend colour";
-  s[5].blendAlpha = 0.5f;
-  s[6].what = "additive blending";
-  s[6].blend = VX_BLEND_ADDITIVE;
-  s[7].what = "a picture moved by a pixel";
-  s[7].x = 1.0f;
-  s[8].what = "a colour draw left out";
-  s[8].colourQuad = false;
-  s[9].what = "a line moved";
-  s[9].lineY = -101.0f;
-  s[10].what = "other text";
-  s[10].text = "Wave 4";
-  s[11].what = "text in another colour";
-  s[11].textRed = 0.0f;
-  s[12].what = "another background";
-  s[12].background = 0.25f;
-  s[13].what = "the last draw left out";
-  s[13].last = false;
-  s[14].what = "the same first frame again";
-  return s;
+  const std::pair<const char*, std::function<void(Scene&)>> changes[] = {
+      {"the first frame", [](Scene&) {}},
+      {"another picture", [](Scene& s) { s.picture = 1; }},
+      {"a texture offset", [](Scene& s) { s.offset = 0.5f; }},
+      {"a tint", [](Scene& s) { s.tintGreen = 0.5f; }},
+      {"a transparency", [](Scene& s) { s.transparency = 0.5f; }},
+      {"a blend colour", [](Scene& s) { s.blendAlpha = 0.5f; }},
+      {"additive blending", [](Scene& s) { s.blend = VX_BLEND_ADDITIVE; }},
+      {"a picture moved by a pixel", [](Scene& s) { s.x = 1.0f; }},
+      {"a colour draw left out", [](Scene& s) { s.colourQuad = false; }},
+      {"a line moved", [](Scene& s) { s.lineY = -101.0f; }},
+      {"other text", [](Scene& s) { s.text = "Wave 4"; }},
+      {"text in another colour", [](Scene& s) { s.textRed = 0.0f; }},
+      {"another background", [](Scene& s) { s.background = 0.25f; }},
+      {"the last draw left out", [](Scene& s) { s.last = false; }},
+      {"the same first frame again", [](Scene&) {}},
+  };
+  std::vector<Scene> scenes;
+  for (const auto& c : changes) {
+    Scene s;
+    s.what = c.first;
+    c.second(s);
+    scenes.push_back(s);
+  }
+  return scenes;
 }
 
 VXGfxTexture* Checks(unsigned char r, unsigned char g, unsigned char b) {

@@ -84,26 +84,26 @@ int PaethOf(int a, int b, int c) {
   return pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
 }
 
-struct PngSpec {
+struct PngLayout {
   int width = 7, height = 6, channels = 4;
   std::function<int(int)> filterOfRow = [](int y) { return y % 5; };
   unsigned char colourType() const { return channels == 4 ? 6 : 2; }
 };
 
 // Deterministic noise, so that every filter has work to do.
-std::vector<unsigned char> Noise(const PngSpec& spec) {
-  std::vector<unsigned char> px(static_cast<size_t>(spec.width) * spec.height * spec.channels);
+std::vector<unsigned char> Noise(const PngLayout& layout) {
+  std::vector<unsigned char> px(static_cast<size_t>(layout.width) * layout.height * layout.channels);
   std::mt19937 rng(7);
   for (unsigned char& c : px) c = static_cast<unsigned char>(rng());
   return px;
 }
 
-std::vector<unsigned char> WritePng(const PngSpec& spec, const std::vector<unsigned char>& px,
+std::vector<unsigned char> WritePng(const PngLayout& layout, const std::vector<unsigned char>& px,
                                     unsigned char interlace = 0) {
-  const size_t bytes = static_cast<size_t>(spec.width) * spec.channels, bpp = spec.channels;
+  const size_t bytes = static_cast<size_t>(layout.width) * layout.channels, bpp = layout.channels;
   std::vector<unsigned char> raw;
-  for (int y = 0; y < spec.height; ++y) {
-    const int filter = spec.filterOfRow(y);
+  for (int y = 0; y < layout.height; ++y) {
+    const int filter = layout.filterOfRow(y);
     raw.push_back(static_cast<unsigned char>(filter));
     const unsigned char* row = &px[bytes * y];
     for (size_t i = 0; i < bytes; ++i) {
@@ -118,9 +118,9 @@ std::vector<unsigned char> WritePng(const PngSpec& spec, const std::vector<unsig
   deflated.resize(libdeflate_zlib_compress(z, raw.data(), raw.size(), deflated.data(), deflated.size()));
   libdeflate_free_compressor(z);
   std::vector<unsigned char> file = {137, 'P', 'N', 'G', 13, 10, 26, 10}, header;
-  Put32(&header, static_cast<uint32_t>(spec.width));
-  Put32(&header, static_cast<uint32_t>(spec.height));
-  header.insert(header.end(), {8, spec.colourType(), 0, 0, interlace});
+  Put32(&header, static_cast<uint32_t>(layout.width));
+  Put32(&header, static_cast<uint32_t>(layout.height));
+  header.insert(header.end(), {8, layout.colourType(), 0, 0, interlace});
   Chunk(&file, "IHDR", header);
   // Split in two, as writers split the rows into chunks of their size.
   const size_t half = deflated.size() / 2;
@@ -166,15 +166,15 @@ TEST_F(PictureTest, TheStudiosPngKindsDecodeQuicklyToTheGeneralDecodersTexels) {
       {"RGBA, Paeth throughout", 4, 300, [](int) { return 4; }},
   };
   for (const auto& kind : kinds) {
-    PngSpec spec;
-    spec.channels = kind.channels;
-    spec.width = kind.width;
-    spec.filterOfRow = kind.filter;
-    const std::string file = Save("quick.png", WritePng(spec, Noise(spec)));
+    PngLayout layout;
+    layout.channels = kind.channels;
+    layout.width = kind.width;
+    layout.filterOfRow = kind.filter;
+    const std::string file = Save("quick.png", WritePng(layout, Noise(layout)));
     VXGfxPicture p = VXGfxPictureDecode(file.c_str());
     EXPECT_NE(nullptr, p.pages.data) << kind.what << ": not taken by the quick decoder";
     const std::vector<unsigned char> expected = GeneralTexels(file);
-    ASSERT_EQ(static_cast<size_t>(spec.width) * spec.height * 4, expected.size()) << kind.what;
+    ASSERT_EQ(static_cast<size_t>(layout.width) * layout.height * 4, expected.size()) << kind.what;
     EXPECT_EQ(expected, Texels(p)) << kind.what;
     EXPECT_EQ(kind.channels == 3 ? 1 : 0, p.notes.opaque) << kind.what;
     VXGfxPictureFree(&p);
@@ -184,8 +184,8 @@ TEST_F(PictureTest, TheStudiosPngKindsDecodeQuicklyToTheGeneralDecodersTexels) {
 // Whatever the quick decoder does not take or finds damaged goes to the
 // general decoder, which reads it or fails it as it always has.
 TEST_F(PictureTest, OtherAndDamagedPngFilesAreLeftToTheGeneralDecoder) {
-  PngSpec spec;
-  const std::vector<unsigned char> good = WritePng(spec, Noise(spec));
+  PngLayout layout;
+  const std::vector<unsigned char> good = WritePng(layout, Noise(layout));
   std::vector<std::pair<std::string, std::vector<unsigned char>>> files;
   for (size_t cut = 0; cut < good.size(); cut += 9)
     files.emplace_back("cut at " + std::to_string(cut), std::vector<unsigned char>(good.begin(), good.begin() + cut));
@@ -194,7 +194,7 @@ TEST_F(PictureTest, OtherAndDamagedPngFilesAreLeftToTheGeneralDecoder) {
     flipped[at] ^= 0x10;
     files.emplace_back("byte " + std::to_string(at) + " changed", flipped);
   }
-  PngSpec badFilter = spec;
+  PngLayout badFilter = layout;
   badFilter.filterOfRow = [](int y) { return y == 3 ? 5 : 0; };
   files.emplace_back("a filter that does not exist", WritePng(badFilter, Noise(badFilter)));
   std::vector<unsigned char> huge = good;
@@ -202,7 +202,7 @@ TEST_F(PictureTest, OtherAndDamagedPngFilesAreLeftToTheGeneralDecoder) {
   const uint32_t crc = libdeflate_crc32(0, &huge[12], 17);
   for (int i = 0; i < 4; ++i) huge[29 + i] = static_cast<unsigned char>(crc >> (24 - 8 * i));
   files.emplace_back("too wide for any texture", huge);
-  files.emplace_back("interlaced", WritePng(spec, Noise(spec), 1));
+  files.emplace_back("interlaced", WritePng(layout, Noise(layout), 1));
   for (const auto& f : files) {
     const std::string file = Save("odd.png", f.second);
     VXGfxPicture p = VXGfxPictureDecode(file.c_str());

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "VXGfxFrame.h"
 #include "VXGfxInternal.h"
 #include "VXGfxQueue.h"
 #include "VXGfxReference.h"
@@ -220,46 +221,8 @@ void SendBatch(const VXGfxHeld& first, const float* vertices, int count, int eac
   Report(reporter);
 }
 
-const VXGfxSender kSender = {SendOne, SendBatch};
-
-}  // namespace
-
-void VXGfxDeviceStart(void) {
-  Forget();
-  sBatchBuffer = 0;
-  glActiveTexture(GL_TEXTURE0);  // the only unit ever used
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &sTextureLimit);
-}
-
-void VXGfxDeviceLose(void) {
-  VXGfxQueueDrop();
-  Forget();
-  sBatchBuffer = 0;
-}
-
-int VXGfxDeviceTextureLimit(void) {
-  return sTextureLimit;
-}
-
-void VXGfxDeviceFollow(void) {
-  if (!gVXGfxLive || VXGfxQueueBusy() || VXGfxReferencePath()) return;
-  Establish();
-}
-
-void VXGfxDeviceSync(void) {
-  if (!gVXGfxLive || !VXGfxQueueBusy()) return;
-  VXGfxQueueSend(kSender);
-  Establish();
-}
-
-void VXGfxDeviceDraw(const VXGfxVertexList* mesh, int mode) {
-  if (!gVXGfxLive) return;
-  if (VXGfxReferencePath()) {
-    VXGfxDeviceSync();
-    VXGfxReferenceDraw(mesh, mode);
-    Forget();
-    return;
-  }
+// ---- What the device sends: at once, or once a frame's record gives up waiting ----
+void Draw(const VXGfxVertexList* mesh, int mode) {
   if (gVXCurrentProgram == VX_RENDER_TEXTURE && mode == VX_DRAW_TRIANGLES) {
     if (!VXGfxQueueHold(mesh, mode)) {
       VXGfxDeviceSync();
@@ -272,8 +235,7 @@ void VXGfxDeviceDraw(const VXGfxVertexList* mesh, int mode) {
   Submit(mesh, mode, gVXCurrentProgram == VX_RENDER_COLOR);
 }
 
-void VXGfxDeviceLine(const float* positions, const float* colors) {
-  if (!gVXGfxLive) return;
+void Line(const float* positions, const float* colors) {
   VXGfxDeviceSync();
   Establish();
   glBindBuffer(GL_ARRAY_BUFFER, 0);  // client memory
@@ -286,8 +248,7 @@ void VXGfxDeviceLine(const float* positions, const float* colors) {
   glDisableVertexAttribArray(VX_ATTRIB_POSITION);
 }
 
-void VXGfxDeviceText(unsigned atlas, const float* vertices, int count, const float* rgba) {
-  if (!gVXGfxLive) return;
+void Text(unsigned atlas, const float* vertices, int count, const float* rgba) {
   VXGfxDeviceSync();
   const int* viewport = VXGfxState().viewport;
   BindProgram(VX_PROGRAM_TEXT);
@@ -307,14 +268,84 @@ void VXGfxDeviceText(unsigned atlas, const float* vertices, int count, const flo
   VXGfxDeviceFollow();  // the game's program, texture and blending again
 }
 
-void VXGfxDeviceClear(void) {
-  if (!gVXGfxLive) return;
+void Clear() {
   VXGfxDeviceSync();
   Scissor(nullptr);
   const float* c = VXGfxState().clear;
   glClearColor(c[0], c[1], c[2], c[3]);
   // The window has no depth or stencil buffer to clear.
   glClear(GL_COLOR_BUFFER_BIT);
+}
+
+const VXGfxSender kSender = {SendOne, SendBatch};
+const VXGfxReplay kReplay = {Clear, Draw, Line, Text};
+
+}  // namespace
+
+void VXGfxDeviceStart(void) {
+  Forget();
+  VXGfxFrameStart(kReplay);
+  sBatchBuffer = 0;
+  glActiveTexture(GL_TEXTURE0);  // the only unit ever used
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &sTextureLimit);
+}
+
+void VXGfxDeviceLose(void) {
+  VXGfxQueueDrop();
+  VXGfxFrameDrop();
+  Forget();
+  sBatchBuffer = 0;
+}
+
+int VXGfxDeviceTextureLimit(void) {
+  return sTextureLimit;
+}
+
+void VXGfxDeviceFollow(void) {
+  if (!gVXGfxLive || VXGfxQueueBusy() || VXGfxReferencePath() || VXGfxFrameHolding()) return;
+  Establish();
+}
+
+void VXGfxDeviceSync(void) {
+  if (!gVXGfxLive || !VXGfxQueueBusy()) return;
+  VXGfxQueueSend(kSender);
+  Establish();
+}
+
+void VXGfxDeviceDraw(const VXGfxVertexList* mesh, int mode) {
+  if (!gVXGfxLive) return;
+  if (VXGfxReferencePath()) {
+    // Nothing of the fast path's, a frame's record included.
+    VXGfxFrameBreak();
+    VXGfxDeviceSync();
+    VXGfxReferenceDraw(mesh, mode);
+    Forget();
+    return;
+  }
+  if (!VXGfxFrameDraw(mesh, mode)) Draw(mesh, mode);
+}
+
+void VXGfxDeviceLine(const float* positions, const float* colors) {
+  if (gVXGfxLive && !VXGfxFrameLine(positions, colors)) Line(positions, colors);
+}
+
+void VXGfxDeviceText(unsigned atlas, const float* vertices, int count, const float* rgba) {
+  if (gVXGfxLive && !VXGfxFrameText(atlas, vertices, count, rgba)) Text(atlas, vertices, count, rgba);
+}
+
+void VXGfxDeviceClear(void) {
+  if (gVXGfxLive && !VXGfxFrameClear()) Clear();
+}
+
+bool VXGfxDeviceFrameEnd(void) {
+  if (!gVXGfxLive) return false;
+  const bool repeats = VXGfxFrameRepeats();
+  VXGfxDeviceSync();
+  return repeats;
+}
+
+void VXGfxDeviceRedraw(void) {
+  VXGfxFrameRedraw();
 }
 
 void VXGfxDevicePresent(void) {
@@ -326,6 +357,7 @@ void VXGfxDevicePresent(void) {
 
 int VXGfxDeviceRead(unsigned char* pOut, int width, int height) {
   if (!gVXGfxLive) return 0;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadBuffer(GL_BACK);
@@ -336,6 +368,7 @@ int VXGfxDeviceRead(unsigned char* pOut, int width, int height) {
 unsigned VXGfxDeviceTextureMake(int width, int height, unsigned format, int alignment, int rowLength,
                                 const void* pixels, bool clampEdges) {
   if (!gVXGfxLive) return 0;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   GLuint name = 0;
   glGenTextures(1, &name);
@@ -357,6 +390,7 @@ unsigned VXGfxDeviceTextureMake(int width, int height, unsigned format, int alig
 
 void VXGfxDeviceTextureFree(unsigned name) {
   if (!gVXGfxLive || name == 0) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   if (sTexture == name) sTextureKnown = false;
   glDeleteTextures(1, &name);
@@ -364,6 +398,7 @@ void VXGfxDeviceTextureFree(unsigned name) {
 
 void VXGfxDeviceTextureFilter(unsigned name, bool linear) {
   if (!gVXGfxLive) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   BindTexture(name);
   const GLint filter = linear ? GL_LINEAR : GL_NEAREST;
@@ -374,6 +409,7 @@ void VXGfxDeviceTextureFilter(unsigned name, bool linear) {
 
 void VXGfxDeviceBuffersMake(unsigned* names, const float* const* arrays, const size_t* bytes) {
   if (!gVXGfxLive) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   glGenBuffers(3, names);
   for (int b = 0; b < 3; ++b) {
@@ -386,6 +422,7 @@ void VXGfxDeviceBuffersMake(unsigned* names, const float* const* arrays, const s
 
 void VXGfxDeviceBuffersFree(unsigned* names) {
   if (!gVXGfxLive) return;
+  VXGfxFrameBreak();
   VXGfxDeviceSync();
   glDeleteBuffers(3, names);
 }

@@ -16,6 +16,9 @@ extern int gVXCurrentProgram;
 // ---- Called by the system module ----
 void VXGfxInitHeadless(int width, int height);
 void VXGfxLoseContext(void);  // the window goes away
+// The window was shown, exposed or resized, and may have lost what it
+// showed: the next frame is drawn and presented even if it repeats the last.
+void VXGfxWindowChanged(void);
 // Rasterises every font again at the current screen scale (it changed).
 void VXGfxTextRescale(void);
 // The window's drawable size in real pixels, and its buffer swap.

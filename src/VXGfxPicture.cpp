@@ -6,12 +6,17 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "VXGfxPng.h"
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
 
 #include <algorithm>
+#include <climits>
 #include <condition_variable>
+#include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -143,6 +148,41 @@ bool Layout(const SDL_Surface* s, GLenum* format, int* alignment, int* rowLength
   return true;
 }
 
+// ---- Decoding ----
+// The whole file in a block of pages; empty when it cannot be read.
+VXGfxPages ReadFile(const char* name, size_t* size) {
+  VXGfxPages bytes;
+  FILE* f = fopen(name, "rb");
+  if (!f) return bytes;
+  const long end = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+  if (end > 0 && end < INT_MAX && fseek(f, 0, SEEK_SET) == 0) {
+    *size = static_cast<size_t>(end);
+    bytes = VXGfxPagesTake(*size);
+    if (bytes.data && fread(bytes.data, 1, *size, f) != *size) VXGfxPagesGive(&bytes);
+  }
+  fclose(f);
+  return bytes;
+}
+
+// The general decoder's hint for formats that do not name themselves.
+const char* Extension(const char* name) {
+  const char* dot = strrchr(name, '.');
+  return dot && !strchr(dot, '/') ? dot + 1 : nullptr;
+}
+
+// The studio's PNG files by the quick decoder, into pages of ours; anything
+// else by the general one. Opaque when the file has no alpha.
+SDL_Surface* Decode(const char* name, const unsigned char* bytes, size_t size, VXGfxPages* pages, bool* opaque) {
+  int w = 0, h = 0;
+  if (VXGfxPngDecode(bytes, size, pages, &w, &h, opaque)) {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(pages->data, w, h, 32, 4 * w, SDL_PIXELFORMAT_RGBA32);
+    if (s) return s;
+    VXGfxPagesGive(pages);
+  }
+  *opaque = false;
+  return IMG_LoadTyped_RW(SDL_RWFromConstMem(bytes, static_cast<int>(size)), 1, Extension(name));
+}
+
 // ---- Decoding ahead ----
 struct Job {
   std::string name;
@@ -157,6 +197,11 @@ std::condition_variable sDecoded, sRoom;
 size_t sNextJob = 0;  // the next one a worker takes
 size_t sTaken = 0;    // the next one the main thread takes
 bool sStopping = false;
+
+bool Loading() {
+  std::lock_guard<std::mutex> lock(sMutex);
+  return !sJobs.empty();
+}
 
 size_t Lookahead() {
   return 2 * sWorkers.size() + 2;
@@ -243,7 +288,12 @@ void VXGfxPictureNote(const unsigned char* pPixels, int width, int height, int p
 
 VXGfxPicture VXGfxPictureDecode(const char* pFileName) {
   VXGfxPicture picture = {};
-  SDL_Surface* decoded = IMG_Load(pFileName);
+  size_t size = 0;
+  VXGfxPages bytes = ReadFile(pFileName, &size);
+  if (!bytes.data) return picture;
+  bool opaque = false;
+  SDL_Surface* decoded = Decode(pFileName, bytes.data, size, &picture.pages, &opaque);
+  VXGfxPagesGive(&bytes);
   if (!decoded) return picture;
   if (!Layout(decoded, &picture.format, &picture.alignment, &picture.rowLength)) {
     // Palettes and other layouts: the one case that needs a converted copy.
@@ -257,7 +307,7 @@ VXGfxPicture VXGfxPictureDecode(const char* pFileName) {
   }
   picture.surface = decoded;
   SDL_LockSurface(decoded);
-  if (picture.format == GL_RGB || picture.format == GL_BGR) {
+  if (opaque || picture.format == GL_RGB || picture.format == GL_BGR) {
     picture.notes = VXGfxPictureNotes{1, 0, 1, {{0, 0, decoded->w, decoded->h}}};
   } else {
     VXGfxPictureNote(static_cast<const unsigned char*>(decoded->pixels), decoded->w, decoded->h, decoded->pitch,
@@ -270,6 +320,9 @@ VXGfxPicture VXGfxPictureDecode(const char* pFileName) {
 void VXGfxPictureFree(VXGfxPicture* pPicture) {
   if (pPicture->surface) SDL_FreeSurface(pPicture->surface);
   pPicture->surface = nullptr;
+  VXGfxPagesGive(&pPicture->pages);
+  // Outside a loading, nothing is kept for the next picture.
+  if (!Loading()) VXGfxPagesRelease();
 }
 
 void VXGfxTexturePrefetch(const char* pFileName) {
@@ -315,6 +368,7 @@ void VXGfxTexturePrefetchEnd(void) {
   sJobs.shrink_to_fit();
   sNextJob = sTaken = 0;
   sStopping = false;
+  VXGfxPagesRelease();
 #if defined(__GLIBC__)
   // The decoders' buffers went back to the allocator; hand its free pages back too.
   malloc_trim(0);

@@ -3,6 +3,7 @@
 #pragma once
 #include <GL/glew.h>
 
+#include "VXGfxPages.h"
 #include "VXGraphics.h"
 
 struct SDL_Surface;
@@ -19,9 +20,10 @@ struct VXGfxPictureNotes {
 // not be opened or decoded.
 struct VXGfxPicture {
   SDL_Surface* surface;
-  GLenum format;  // GL_RGBA, GL_BGRA, GL_RGB or GL_BGR
-  int alignment;  // GL_UNPACK_ALIGNMENT for the rows
-  int rowLength;  // GL_UNPACK_ROW_LENGTH, 0 when the rows are as long as the image
+  VXGfxPages pages;  // the surface's pixels when they are not its own
+  GLenum format;     // GL_RGBA, GL_BGRA, GL_RGB or GL_BGR
+  int alignment;     // GL_UNPACK_ALIGNMENT for the rows
+  int rowLength;     // GL_UNPACK_ROW_LENGTH, 0 when the rows are as long as the image
   VXGfxPictureNotes notes;
 };
 

@@ -71,6 +71,11 @@ void VXGfxStateSetClear(float r, float g, float b, float a) {
   memcpy(sState.clear, clear, sizeof(clear));
 }
 
+void VXGfxStateLoad(const VXGfxRenderState& state, int mode) {
+  sState = state;
+  gVXCurrentProgram = mode;
+}
+
 const char* VXGfxUniformName(int id) {
   return kUniforms[id].name;
 }

@@ -44,6 +44,10 @@ void VXGfxStateSetBlend(int mode);
 void VXGfxStateSetTexture(VXGfxTexture* pTex);
 void VXGfxStateSetViewport(int x, int y, int w, int h);
 void VXGfxStateSetClear(float r, float g, float b, float a);
+// The whole state and render mode at once, GL left as it is: the device
+// sends a draw that waited with the state it was noted with, then puts the
+// game's back.
+void VXGfxStateLoad(const VXGfxRenderState& state, int mode);
 
 // The view matrix for the current camera, row by row, its x row times sx and
 // its y row times sy (the screen's scale).

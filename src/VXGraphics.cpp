@@ -123,14 +123,15 @@ static void PinDriver() {}
 #endif
 
 // A software GL driver takes and releases blocks of megabytes every frame
-// (scene bins, constant uploads). Left to itself the allocator hands each
-// one back to the kernel and faults it in again the next frame; keep them.
-// Not before the first frame is over: the game loads its pictures in it, and
-// their decoding wants big blocks that come and go; what they left free goes
+// (scene bins, vertex and constant uploads). Left to itself the allocator
+// maps each one afresh, or hands it back to the kernel, and faults it in
+// again the next frame; keep them in the heap. Not before the first frame is
+// over: the game loads its pictures in it, and what loading left free goes
 // back to the kernel first.
 static void KeepDriverMemory() {
 #if defined(__GLIBC__)
   malloc_trim(0);
+  mallopt(M_MMAP_THRESHOLD, 8 * 1024 * 1024);
   mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
 }
@@ -198,6 +199,10 @@ int VXGfxInit(int width, int height) {
   return 1;
 }
 
+void VXGfxWindowChanged(void) {
+  VXGfxDeviceRedraw();
+}
+
 void VXGfxLoseContext(void) {
   // Deleting the context frees every GL object in it; the names are now stale.
   VXGfxTextShutdown();
@@ -228,11 +233,12 @@ void VXGfxEnd(void) {
     gVXCurrentProgram = 0;
     return;
   }
-  VXGfxDeviceSync();
+  const bool repeats = VXGfxDeviceFrameEnd();
   VX_CHECK_GL("VXGfxEnd");
   VXGfxStateSetMode(VX_RENDER_NONE);
   VX_CHECK_GL("VXGfxEnd");
-  VXGfxDevicePresent();
+  // The window still shows a frame of the same pixels.
+  if (!repeats) VXGfxDevicePresent();
   static bool kept = false;
   if (!kept) KeepDriverMemory();
   kept = true;

@@ -50,7 +50,13 @@ void VXGfxExit(void);
 // shades slower with them attached.
 void VXGfxStart(void);
 // Sends every draw still held back, checks for GL errors, leaves no program
-// in use, waits for GL and swaps.
+// in use, waits for GL and swaps. A frame whose clears, draws, lines and
+// prints repeat the last presented frame's one for one, with the same render
+// state, while no mesh, texture or font was made, freed or refiltered, is
+// neither drawn nor swapped: the window goes on showing the same pixels
+// (an idle menu costs next to nothing). The first frames of a window, the
+// frame after it was shown, exposed or resized, and a frame read back
+// (VXGfxReadPixels) and the next are always drawn and swapped.
 void VXGfxEnd(void);
 int VXGetWindowWidth(void);
 int VXGetWindowHeight(void);
@@ -78,11 +84,13 @@ void VXGfxTriAdd(float x0, float y0, uint32_t c0, float u0, float v0, float x1, 
                  float v1, float x2, float y2, uint32_t c2, float u2, float v2);
 void VXGfxVertexAdd(float x, float y, uint32_t c, float u, float v);
 VXGfxVertexList* VXGfxMeshEnd(void);
-// Draws with the render state as it stands. A textured draw may be held back
+// Draws with the render state as it stands. A draw may be held back while
+// the frame repeats the last presented one (VXGfxEnd), and a textured draw
 // until something needs the frame (a print, a capture, the frame's end), and
 // then be left out where later opaque draws cover it or drawn with others;
 // the frame shows the same pixels. A GL error it raises is reported by the
-// first error check that followed the draw, as if it had been drawn at once.
+// first error check that followed the draw, as if it had been drawn at once
+// (a draw held back as a repeat is one that was drawn without an error).
 void VXGfxMeshDraw(VXGfxVertexList* pMesh, uint32_t mode);
 void VXGfxMeshFree(VXGfxVertexList* pMesh);
 void VXGfxTriListInitialize(VXGfxVertexList* pMesh);
@@ -126,6 +134,7 @@ void VXGfxDestroyFont(int font);
 void VXGfxPrint(int font, const char* pText, int x, int y, float r, float g, float b);
 
 // ---- Frame capture (tests, screenshots) ----
-// Reads the back buffer of the current frame as RGBA, top row first; width x height x 4 bytes.
+// Reads the back buffer of the current frame as RGBA, top row first; width x
+// height x 4 bytes. The frame so far is drawn first, and swapped at its end.
 int VXGfxReadPixels(unsigned char* pOut, int width, int height);
 int VXGfxSaveFramePNG(const char* pFileName);

@@ -174,6 +174,13 @@ void VXSysUpdate(void) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
           // Also in a window: a window manager may ignore the fixed size.
           ScaleToDrawable();
+          VXGfxWindowChanged();
+          break;
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+          VXGfxWindowChanged();
           break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
           gVXSysAppActive = 1;
@@ -232,6 +239,7 @@ int VXSysDoesWindowExist(void) {
 
 int VXToogleFullScreen(bool full) {
   gVXFullScreen = full;
+  VXGfxWindowChanged();
   if (!sWindow) {
     // No screen to stretch to: headless and closed windows keep the logical size.
     SetScreenScale(1.0f, 1.0f);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-// Always RGBA, even when every pixel is opaque, so every PNG the game reads has alpha.
+// RGB when every pixel is opaque, RGBA otherwise; unfiltered rows.
 bool WritePng(cairo_surface_t* surface, const std::string& path);
 // Quality 92, the picture flattened on black.
 bool WriteJpeg(cairo_surface_t* surface, const std::string& path);

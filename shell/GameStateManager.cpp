@@ -20,36 +20,40 @@ void GameStateManager::SetFactory(StateFactory newFactory) {
 }
 
 void GameStateManager::Update() {
-  // A restart keeps the object and its loaded assets. The request is taken
-  // first, so that one the screen makes while starting again (a level whose
-  // data files went bad) is carried out next frame, as on entry.
-  if (nextState == STATE_RESTART && currentLevel) {
-    nextState = currentState;
-    currentLevel->Free();
-    currentLevel->Initialize();
-  }
-
-  if (nextState != currentState) {
-    // The target is fixed here: a screen that asks again while entering gets
-    // its request carried out next frame instead of renaming itself.
-    const int target = nextState;
-    if (currentLevel) {
-      currentLevel->Free();
-      currentLevel->Unload();
-      delete currentLevel;
-      currentLevel = nullptr;
-    }
-    // Only the screen ids make an object; restart and quit make none.
-    if (target >= STATE_LOGO && target <= STATE_OPTIONS) currentLevel = factory(target);
-    if (currentLevel) {
-      currentLevel->Load();
-      currentLevel->Initialize();
-    }
-    currentState = target;
-  }
+  // A screen that turns the player away while starting (a level whose data
+  // files went bad) is left within the same frame, so no empty frame shows.
+  // The bound keeps two screens that send the player to each other from
+  // hanging the frame; what is left over is carried out next frame.
+  for (int hop = 0; hop < kSwitchesPerFrame && nextState != currentState; ++hop) Switch();
 
   if (currentLevel) {
     currentLevel->Update();
     currentLevel->Draw();
   }
+}
+
+void GameStateManager::Switch() {
+  // A restart keeps the object and its loaded assets.
+  if (nextState == STATE_RESTART && currentLevel) {
+    nextState = currentState;
+    currentLevel->Free();
+    currentLevel->Initialize();
+    return;
+  }
+  // The target is fixed here: a screen that asks again while entering gets
+  // its request carried out by the next switch instead of renaming itself.
+  const int target = nextState;
+  if (currentLevel) {
+    currentLevel->Free();
+    currentLevel->Unload();
+    delete currentLevel;
+    currentLevel = nullptr;
+  }
+  // Only the screen ids make an object; restart and quit make none.
+  if (target >= STATE_LOGO && target <= STATE_OPTIONS) currentLevel = factory(target);
+  if (currentLevel) {
+    currentLevel->Load();
+    currentLevel->Initialize();
+  }
+  currentState = target;
 }

@@ -37,7 +37,10 @@ class GameStateManager {
   int currentState;         // -1 before the first switch
 
  private:
+  static const int kSwitchesPerFrame = 4;
+
   GameStateManager();
   ~GameStateManager();
+  void Switch();  // carries out the one request nextState holds
   StateFactory factory;
 };

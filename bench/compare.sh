@@ -7,7 +7,7 @@
 #   The build dirs hold bench/level/level_frame_bench, bench/startup/orvane_startup_bench and Resources/.
 set -uo pipefail
 if [ -z "${ORVANE_BENCH_X:-}" ]; then
-  ORVANE_BENCH_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+  ORVANE_BENCH_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
 fi
 export LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 before=$(cd "$1" && pwd)

@@ -8,7 +8,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target orvane_docshots
 out=$(mktemp -d)
 (cd build && LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy \
-  xvfb-run -a -s "-screen 0 1280x1024x24" ./tools/shots/orvane_docshots "$out")
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./tools/shots/orvane_docshots "$out")
 mkdir -p docs
 for f in "$out"/*.png; do
   convert "$f" -quality 85 "docs/$(basename "${f%.png}").jpg"

@@ -4,7 +4,7 @@
 # Usage: run_startup.sh <orvane_startup_bench> <folder holding Resources/> [runs]
 set -uo pipefail
 if [ -z "${ORVANE_BENCH_X:-}" ]; then
-  ORVANE_BENCH_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+  ORVANE_BENCH_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
 fi
 export LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 bench=$1

@@ -4,9 +4,10 @@
 # its window; a lone copy of the program must say where it looked.
 # Usage: install_test.sh BUILD_DIR VX_CLOSE_WINDOW
 set -uo pipefail
-# A display of its own, so that no other window is found.
+# A display of its own, so that no other window is found; it never resets
+# (see lib.sh in tests/e2e).
 if [ -z "${ORVANE_INSTALL_X:-}" ]; then
-  ORVANE_INSTALL_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+  ORVANE_INSTALL_X=1 exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
 fi
 build=$1
 closer=$2
